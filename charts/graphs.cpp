@@ -1,0 +1,3 @@
+#include "charts/charts.h"
+
+namespace mebuki {}  // namespace mebuki

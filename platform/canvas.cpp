@@ -1,0 +1,230 @@
+#include "platform/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/palette.h"
+#include "platform/text.h"
+
+namespace mebuki {
+
+namespace {
+
+// Installed families behind the faces the lessons name.
+const char* Family(const std::string& face) {
+  if (face == "Times New Roman") return "Liberation Serif";
+  return "IPAGothic";  // "ｺﾞｼｯｸ", "ゴシック", and "MT Extra" for its script ell
+}
+
+// A white filled box over the whole picture wipes it: nothing before it shows.
+bool WipesPicture(const Op& op) {
+  if (std::holds_alternative<ClsOp>(op)) return true;
+  const auto* l = std::get_if<LineOp>(&op);
+  return l && l->mode == kLineFilledBox && l->colour == 15 && l->fill == 15 && std::min(l->x1, l->x2) <= 0 &&
+         std::min(l->y1, l->y2) <= 0 && std::max(l->x1, l->x2) >= kLogicalWidth &&
+         std::max(l->y1, l->y2) >= kLogicalHeight;
+}
+
+}  // namespace
+
+Canvas::Canvas(int width, int height) : width_(width), height_(height) { Resize(width, height); }
+
+Canvas::~Canvas() {
+  for (auto& [key, face] : faces_) cairo_font_face_destroy(face);
+  if (cr_) cairo_destroy(cr_);
+  if (surface_) cairo_surface_destroy(surface_);
+}
+
+void Canvas::Resize(int width, int height) {
+  if (cr_) cairo_destroy(cr_);
+  if (surface_) cairo_surface_destroy(surface_);
+  width_ = std::max(width, 1);
+  height_ = std::max(height, 1);
+  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
+  cr_ = cairo_create(surface_);
+  scale_ = std::min(static_cast<double>(width_) / kLogicalWidth, static_cast<double>(height_) / kLogicalHeight);
+  offsetX_ = (width_ - kLogicalWidth * scale_) / 2;
+  offsetY_ = (height_ - kLogicalHeight * scale_) / 2;
+  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  Clear();
+  for (const Op& op : picture_) Render(op);
+  dirty_ = {0, 0, width_, height_};
+}
+
+void Canvas::Clear() {
+  cairo_identity_matrix(cr_);
+  cairo_reset_clip(cr_);
+  cairo_set_source_rgb(cr_, 1, 1, 1);
+  cairo_paint(cr_);
+  // Everything later is drawn in logical units, clipped to the picture.
+  cairo_translate(cr_, offsetX_, offsetY_);
+  cairo_scale(cr_, scale_, scale_);
+  cairo_rectangle(cr_, 0, 0, kLogicalWidth, kLogicalHeight);
+  cairo_clip(cr_);
+}
+
+void Canvas::Draw(const Op& op) {
+  if (std::holds_alternative<WaitOp>(op) || std::holds_alternative<KeyOp>(op)) return;
+  if (WipesPicture(op)) picture_.clear();
+  picture_.push_back(op);
+  Render(op);
+}
+
+DeviceRect Canvas::TakeDirty() {
+  DeviceRect d = dirty_;
+  d.x0 = std::clamp(d.x0, 0, width_);
+  d.x1 = std::clamp(d.x1, 0, width_);
+  d.y0 = std::clamp(d.y0, 0, height_);
+  d.y1 = std::clamp(d.y1, 0, height_);
+  dirty_ = {};
+  return d;
+}
+
+bool Canvas::WritePng(const std::string& path) const {
+  const int w = static_cast<int>(std::lround(kLogicalWidth * scale_));
+  const int h = static_cast<int>(std::lround(kLogicalHeight * scale_));
+  cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+  cairo_t* cr = cairo_create(out);
+  cairo_set_source_surface(cr, surface_, -offsetX_, -offsetY_);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  bool ok = cairo_surface_write_to_png(out, path.c_str()) == CAIRO_STATUS_SUCCESS;
+  cairo_surface_destroy(out);
+  return ok;
+}
+
+void Canvas::SetColour(int index) {
+  Rgb c = PaletteColour(index);
+  cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);
+}
+
+void Canvas::MarkDirty(double x0, double y0, double x1, double y1) {
+  auto dx = [&](double x) { return offsetX_ + x * scale_; };
+  auto dy = [&](double y) { return offsetY_ + y * scale_; };
+  DeviceRect r{static_cast<int>(std::floor(dx(std::min(x0, x1)))) - 2,
+               static_cast<int>(std::floor(dy(std::min(y0, y1)))) - 2,
+               static_cast<int>(std::ceil(dx(std::max(x0, x1)))) + 2,
+               static_cast<int>(std::ceil(dy(std::max(y0, y1)))) + 2};
+  if (dirty_.Empty()) {
+    dirty_ = r;
+  } else {
+    dirty_ = {std::min(dirty_.x0, r.x0), std::min(dirty_.y0, r.y0), std::max(dirty_.x1, r.x1),
+              std::max(dirty_.y1, r.y1)};
+  }
+}
+
+cairo_font_face_t* Canvas::Face(const FontSpec& font) {
+  auto key = std::make_tuple(std::string(Family(font.face)), font.bold, font.italic);
+  auto it = faces_.find(key);
+  if (it != faces_.end()) return it->second;
+  cairo_font_face_t* face = cairo_toy_font_face_create(
+      std::get<0>(key).c_str(), font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+      font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  faces_.emplace(key, face);
+  return face;
+}
+
+void Canvas::Render(const Op& op) {
+  cairo_t* cr = cr_;
+  if (std::holds_alternative<ClsOp>(op)) {
+    Clear();
+    dirty_ = {0, 0, width_, height_};
+    return;
+  }
+  if (const auto* l = std::get_if<LineOp>(&op)) {
+    cairo_set_line_width(cr, l->pen);
+    if (l->style == kDashed) {
+      const double dash[] = {6, 6};
+      cairo_set_dash(cr, dash, 2, 0);
+    }
+    if (l->mode == kLineSegment) {
+      cairo_move_to(cr, l->x1, l->y1);
+      cairo_line_to(cr, l->x2, l->y2);
+    } else {
+      cairo_rectangle(cr, l->x1, l->y1, l->x2 - l->x1, l->y2 - l->y1);
+      if (l->mode == kLineFilledBox) {
+        SetColour(l->fill);
+        cairo_fill_preserve(cr);
+      }
+    }
+    SetColour(l->colour);
+    cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
+    MarkDirty(l->x1 - l->pen, l->y1 - l->pen, l->x2 + l->pen, l->y2 + l->pen);
+    MarkDirty(l->x2 - l->pen, l->y2 - l->pen, l->x1 + l->pen, l->y1 + l->pen);
+    return;
+  }
+  if (const auto* c = std::get_if<CircleOp>(&op)) {
+    // A filled disc, outlined with the pen like every other shape.
+    cairo_arc(cr, c->x, c->y, std::max(c->r, 0.0f), 0, 2 * M_PI);
+    SetColour(c->colour);
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, c->pen);
+    cairo_stroke(cr);
+    const float e = std::abs(c->r) + c->pen;
+    MarkDirty(c->x - e, c->y - e, c->x + e, c->y + e);
+    return;
+  }
+  if (const auto* p = std::get_if<ConnectOp>(&op)) {
+    if (p->points.empty()) return;
+    float x0 = p->points[0].x, x1 = x0, y0 = p->points[0].y, y1 = y0;
+    cairo_move_to(cr, p->points[0].x, p->points[0].y);
+    for (size_t i = 1; i < p->points.size(); ++i) {
+      cairo_line_to(cr, p->points[i].x, p->points[i].y);
+      x0 = std::min(x0, p->points[i].x), x1 = std::max(x1, p->points[i].x);
+      y0 = std::min(y0, p->points[i].y), y1 = std::max(y1, p->points[i].y);
+    }
+    if (p->fill) {
+      cairo_close_path(cr);
+      SetColour(*p->fill);
+      cairo_fill_preserve(cr);
+    }
+    SetColour(p->colour);
+    cairo_set_line_width(cr, p->pen);
+    cairo_stroke(cr);
+    MarkDirty(x0 - p->pen, y0 - p->pen, x1 + p->pen, y1 + p->pen);
+    return;
+  }
+  if (const auto* s = std::get_if<SymbolOp>(&op)) {
+    // Size S: a full-width character cell S wide and S high, a half-width one
+    // S/2 wide, magnified h x v. The "MT Extra" face stood in for one-byte codes,
+    // so its characters take half-width cells.
+    const double size = s->font.size;
+    cairo_set_font_face(cr, Face(s->font));
+    cairo_font_extents_t fe;
+    cairo_set_font_size(cr, 1);
+    cairo_font_extents(cr, &fe);
+    const double cellH = size * s->v;
+    const double baseline = cellH * fe.ascent / (fe.ascent + fe.descent);
+    const bool halfFace = s->font.face == "MT Extra";
+    double x = s->x;
+    SetColour(s->colour);
+    for (const std::string& ch : Characters(s->text)) {
+      const bool half = halfFace || ByteLength(ch) == 1;
+      const double cellW = (half ? size / 2 : size) * s->h;
+      if (ch != " ") {
+        // A full-width glyph is one em wide, a half-width one half an em; the
+        // stand-in ell is stretched to its cell.
+        double sx = size * s->h;
+        if (halfFace) {
+          cairo_text_extents_t te;
+          cairo_set_font_size(cr, 1);
+          cairo_text_extents(cr, ch.c_str(), &te);
+          if (te.x_advance > 0) sx = cellW / te.x_advance;
+        }
+        cairo_matrix_t m;
+        cairo_matrix_init_scale(&m, sx, cellH);
+        cairo_set_font_matrix(cr, &m);
+        cairo_move_to(cr, x, s->y + baseline);
+        cairo_show_text(cr, ch.c_str());
+        cairo_new_path(cr);
+      }
+      x += cellW;
+    }
+    MarkDirty(s->x, s->y, x, s->y + cellH);
+    return;
+  }
+}
+
+}  // namespace mebuki

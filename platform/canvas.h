@@ -1,0 +1,63 @@
+// The Cairo canvas behind every host that shows pictures: it draws the host
+// operations at a device scale (so text and lines stay crisp at any size) and
+// keeps the operations of the current picture, so that a resize can draw the
+// picture again at the new size.
+#pragma once
+
+#include <cairo.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/ops.h"
+
+namespace mebuki {
+
+inline constexpr int kLogicalWidth = 1440;
+inline constexpr int kLogicalHeight = 900;
+
+struct DeviceRect {
+  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // half-open
+  bool Empty() const { return x1 <= x0 || y1 <= y0; }
+};
+
+class Canvas {
+ public:
+  // A device surface of width x height pixels; the logical picture is scaled
+  // uniformly to fit and centred, the margins white.
+  Canvas(int width, int height);
+  ~Canvas();
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  void Resize(int width, int height);
+  void Draw(const Op& op);
+
+  cairo_surface_t* Surface() const { return surface_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  double Scale() const { return scale_; }
+  // Device area changed since the last call, clipped to the surface.
+  DeviceRect TakeDirty();
+  // The logical picture as a PNG at the canvas scale.
+  bool WritePng(const std::string& path) const;
+
+ private:
+  void Render(const Op& op);
+  void Clear();
+  void SetColour(int index);
+  void MarkDirty(double x0, double y0, double x1, double y1);
+  cairo_font_face_t* Face(const FontSpec& font);
+
+  int width_, height_;
+  double scale_ = 1, offsetX_ = 0, offsetY_ = 0;
+  cairo_surface_t* surface_ = nullptr;
+  cairo_t* cr_ = nullptr;
+  std::vector<Op> picture_;  // operations since the page was last wiped
+  DeviceRect dirty_;
+  std::map<std::tuple<std::string, bool, bool>, cairo_font_face_t*> faces_;
+};
+
+}  // namespace mebuki

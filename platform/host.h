@@ -1,0 +1,49 @@
+// The host: the only boundary between the lesson engine and the machine.
+//
+// Every picture the programs show is made of the five drawing operations below
+// (see platform/ops.h for units and colours); keys come from Inkey. The font and
+// the pen are not host state: the engine passes them with every operation, so a
+// page can be replayed onto any host. Implementations: the window (SDL2 + Cairo),
+// the headless canvas (Cairo, keys from a script), the trace recorder that wraps
+// either, and the in-memory recorder used by tests.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/ops.h"
+
+namespace mebuki {
+
+// Thrown out of Inkey or Wait when the run must end at once: the window was
+// closed, a scripted key run has no keys left, or the program chose to end.
+struct EndOfRun {
+  int status = 0;
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  virtual void Line(const LineOp& op) = 0;
+  virtual void Circle(const CircleOp& op) = 0;
+  virtual void Connect(const ConnectOp& op) = 0;
+  virtual void Symbol(const SymbolOp& op) = 0;
+  virtual void Cls() = 0;
+
+  // At once: "" when no key waits, else one character (see platform/keys.h).
+  virtual std::string Inkey() = 0;
+  // Shows the picture and pauses about a tenth of a second.
+  virtual void Wait() = 0;
+  // "HH:MM:SS", local time (or the time given on the command line).
+  virtual std::string Time() = 0;
+
+  // Window operations; harmless where there is no window.
+  virtual void MaximizeWindow() {}
+  // Idles until the window is closed (the error screen). Headless hosts return.
+  virtual void IdleUntilClosed() {}
+  // Writes the logical picture (0,0)-(1440,900) as a PNG; false where there is none.
+  virtual bool WritePng(const std::string& /*path*/) { return false; }
+};
+
+}  // namespace mebuki

@@ -1,0 +1,43 @@
+#include "platform/trace_host.h"
+
+namespace mebuki {
+
+TraceHost::TraceHost(Host& inner, const std::string& path) : inner_(inner), out_(path, std::ios::binary) {}
+
+void TraceHost::Write(const Op& op) { out_ << ToJson(op) << '\n'; }
+
+void TraceHost::Line(const LineOp& op) {
+  Write(op);
+  inner_.Line(op);
+}
+void TraceHost::Circle(const CircleOp& op) {
+  Write(op);
+  inner_.Circle(op);
+}
+void TraceHost::Connect(const ConnectOp& op) {
+  Write(op);
+  inner_.Connect(op);
+}
+void TraceHost::Symbol(const SymbolOp& op) {
+  Write(op);
+  inner_.Symbol(op);
+}
+void TraceHost::Cls() {
+  Write(ClsOp{});
+  inner_.Cls();
+}
+std::string TraceHost::Inkey() {
+  std::string key = inner_.Inkey();
+  if (!key.empty()) Write(KeyOp{key});
+  return key;
+}
+void TraceHost::Wait() {
+  Write(WaitOp{});
+  inner_.Wait();
+}
+void TraceHost::IdleUntilClosed() {
+  out_.flush();
+  inner_.IdleUntilClosed();
+}
+
+}  // namespace mebuki

@@ -1,0 +1,34 @@
+// Wraps a host and writes every call to a JSON-lines trace, in call order.
+#pragma once
+
+#include <fstream>
+#include <string>
+
+#include "platform/host.h"
+
+namespace mebuki {
+
+class TraceHost : public Host {
+ public:
+  TraceHost(Host& inner, const std::string& path);
+  bool ok() const { return out_.good(); }
+
+  void Line(const LineOp& op) override;
+  void Circle(const CircleOp& op) override;
+  void Connect(const ConnectOp& op) override;
+  void Symbol(const SymbolOp& op) override;
+  void Cls() override;
+  std::string Inkey() override;
+  void Wait() override;
+  std::string Time() override { return inner_.Time(); }
+  void MaximizeWindow() override { inner_.MaximizeWindow(); }
+  void IdleUntilClosed() override;
+  bool WritePng(const std::string& path) override { return inner_.WritePng(path); }
+
+ private:
+  void Write(const Op& op);
+  Host& inner_;
+  std::ofstream out_;
+};
+
+}  // namespace mebuki

@@ -1,0 +1,209 @@
+#include "platform/window_host.h"
+
+#include <SDL.h>
+
+#include <cstring>
+#include <deque>
+#include <stdexcept>
+#include <vector>
+
+#include "platform/canvas.h"
+#include "platform/headless_host.h"
+#include "platform/keys.h"
+
+namespace mebuki {
+
+namespace {
+
+// Keys without a character (see platform/keys.h).
+std::optional<std::string> FromKeyDown(const SDL_Keysym& k) {
+  auto key = [](char c) { return std::optional<std::string>(std::string(1, c)); };
+  switch (k.sym) {
+    case SDLK_RETURN:
+    case SDLK_RETURN2:
+    case SDLK_KP_ENTER: return key(keys::kEnter);
+    case SDLK_BACKSPACE: return key(keys::kBackspace);
+    case SDLK_DELETE:
+    case SDLK_ESCAPE: return key(keys::kClear);
+    case SDLK_TAB: return key(keys::kTab);
+    case SDLK_HOME: return key(keys::kHome);
+    case SDLK_END: return key(keys::kEnd);
+    case SDLK_PAGEUP: return key(keys::kPageUp);
+    case SDLK_PAGEDOWN: return key(keys::kPageDown);
+    case SDLK_INSERT: return key(keys::kInsert);
+    case SDLK_RIGHT: return key(keys::kRight);
+    case SDLK_LEFT: return key(keys::kLeft);
+    case SDLK_UP: return key(keys::kUp);
+    case SDLK_DOWN: return key(keys::kDown);
+    default: break;
+  }
+  if (k.sym >= SDLK_F1 && k.sym <= SDLK_F12) return key(static_cast<char>(keys::kF1 + (k.sym - SDLK_F1)));
+  // With Num Lock off the keypad sends no text; its digits and signs still count.
+  if (!(k.mod & KMOD_NUM)) {
+    if (k.sym >= SDLK_KP_1 && k.sym <= SDLK_KP_9) return key(static_cast<char>('1' + (k.sym - SDLK_KP_1)));
+    switch (k.sym) {
+      case SDLK_KP_0: return key('0');
+      case SDLK_KP_PERIOD: return key('.');
+      default: break;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+struct WindowHost::Impl {
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+  std::unique_ptr<Canvas> canvas;
+  std::vector<uint32_t> shown;  // the pixels last shown, to skip unchanged frames
+  std::deque<std::string> keys;
+  bool everShown = false;
+
+  void MakeTexture() {
+    if (texture) SDL_DestroyTexture(texture);
+    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, canvas->Width(),
+                                canvas->Height());
+    shown.assign(static_cast<size_t>(canvas->Width()) * canvas->Height(), 0xFFFFFFFFu);
+  }
+
+  void Resized() {
+    int w = 0, h = 0;
+    SDL_GetRendererOutputSize(renderer, &w, &h);
+    if (w == canvas->Width() && h == canvas->Height()) return;
+    canvas->Resize(w, h);
+    MakeTexture();
+  }
+
+  // Shows the picture if it changed since it was last shown.
+  void Present() {
+    DeviceRect d = canvas->TakeDirty();
+    if (d.Empty() && everShown) return;
+    if (!everShown) d = {0, 0, canvas->Width(), canvas->Height()};
+    cairo_surface_t* surface = canvas->Surface();
+    cairo_surface_flush(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    const auto* data = cairo_image_surface_get_data(surface);
+    bool changed = !everShown;
+    for (int y = d.y0; y < d.y1; ++y) {
+      const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride) + d.x0;
+      uint32_t* mirror = shown.data() + static_cast<size_t>(y) * canvas->Width() + d.x0;
+      const size_t n = static_cast<size_t>(d.x1 - d.x0);
+      if (std::memcmp(row, mirror, n * 4) != 0) {
+        changed = true;
+        std::memcpy(mirror, row, n * 4);
+      }
+    }
+    if (!changed) return;
+    SDL_Rect rect{d.x0, d.y0, d.x1 - d.x0, d.y1 - d.y0};
+    SDL_UpdateTexture(texture, &rect, data + static_cast<size_t>(d.y0) * stride + d.x0 * 4, stride);
+    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
+    everShown = true;
+  }
+
+  // Handles one event; throws EndOfRun when the window is closed.
+  void Handle(const SDL_Event& e) {
+    switch (e.type) {
+      case SDL_QUIT: throw EndOfRun{0};
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) throw EndOfRun{0};
+        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_RESIZED) Resized();
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) everShown = false;
+        break;
+      case SDL_KEYDOWN:
+        if (auto k = FromKeyDown(e.key.keysym)) keys.push_back(*k);
+        break;
+      case SDL_TEXTINPUT:
+        if (auto k = keys::FromTypedText(e.text.text)) keys.push_back(*k);
+        break;
+      default: break;
+    }
+  }
+
+  void Pump() {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) Handle(e);
+  }
+
+  // Sleeps on the event queue for at most ms milliseconds.
+  void Sleep(int ms) {
+    SDL_Event e;
+    if (SDL_WaitEventTimeout(&e, ms)) {
+      Handle(e);
+      Pump();
+    }
+  }
+};
+
+WindowHost::WindowHost(const std::string& title, std::string time) : impl_(new Impl), time_(std::move(time)) {
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    throw std::runtime_error(SDL_GetError());
+  }
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kLogicalWidth,
+                                   kLogicalHeight, SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
+  if (!impl_->window) throw std::runtime_error(SDL_GetError());
+  impl_->renderer = SDL_CreateRenderer(impl_->window, -1, 0);
+  if (!impl_->renderer) throw std::runtime_error(SDL_GetError());
+  int w = 0, h = 0;
+  SDL_GetRendererOutputSize(impl_->renderer, &w, &h);
+  impl_->canvas = std::make_unique<Canvas>(w, h);
+  impl_->MakeTexture();
+  SDL_StartTextInput();
+}
+
+WindowHost::~WindowHost() {
+  if (impl_->texture) SDL_DestroyTexture(impl_->texture);
+  if (impl_->renderer) SDL_DestroyRenderer(impl_->renderer);
+  if (impl_->window) SDL_DestroyWindow(impl_->window);
+  SDL_Quit();
+}
+
+void WindowHost::Line(const LineOp& op) { impl_->canvas->Draw(op); }
+void WindowHost::Circle(const CircleOp& op) { impl_->canvas->Draw(op); }
+void WindowHost::Connect(const ConnectOp& op) { impl_->canvas->Draw(op); }
+void WindowHost::Symbol(const SymbolOp& op) { impl_->canvas->Draw(op); }
+void WindowHost::Cls() { impl_->canvas->Draw(ClsOp{}); }
+
+std::string WindowHost::Inkey() {
+  impl_->Pump();
+  if (impl_->keys.empty()) {
+    impl_->Present();
+    impl_->Sleep(20);
+  }
+  if (impl_->keys.empty()) return "";
+  std::string key = impl_->keys.front();
+  impl_->keys.pop_front();
+  return key;
+}
+
+void WindowHost::Wait() {
+  impl_->Pump();
+  impl_->Present();
+  const Uint32 end = SDL_GetTicks() + 100;
+  for (Uint32 now = SDL_GetTicks(); now < end; now = SDL_GetTicks()) impl_->Sleep(static_cast<int>(end - now));
+}
+
+std::string WindowHost::Time() { return time_.empty() ? LocalTime() : time_; }
+
+void WindowHost::MaximizeWindow() {
+  SDL_MaximizeWindow(impl_->window);
+  impl_->Pump();
+}
+
+bool WindowHost::WritePng(const std::string& path) { return impl_->canvas->WritePng(path); }
+
+void WindowHost::IdleUntilClosed() {
+  for (;;) {
+    impl_->Present();
+    SDL_Event e;
+    if (SDL_WaitEventTimeout(&e, 500)) {
+      if (e.type == SDL_KEYDOWN || e.type == SDL_TEXTINPUT) continue;  // keys are not read here
+      impl_->Handle(e);
+    }
+  }
+}
+
+}  // namespace mebuki

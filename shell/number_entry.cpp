@@ -1,0 +1,72 @@
+// Number entry: the one way anything is typed.
+#include "platform/keys.h"
+#include "platform/text.h"
+#include "shell/draw.h"
+#include "shell/shell.h"
+#include "typeset/typeset.h"
+
+namespace mebuki {
+
+namespace {
+
+// The thirteen accepted characters: "-", ".", "/" and the digits, which lie
+// together in character order.
+bool IsEntryCharacter(const std::string& key) { return key.size() == 1 && key[0] >= '-' && key[0] <= '9'; }
+
+// The value of an entry; a slash divides once, at its first occurrence. An entry
+// whose divisor is zero (3/0, 3/, a lone "/") is invalid and has the value 0, so
+// the menu in front of the class is simply shown again.
+float EntryValueOf(const std::string& text) {
+  const size_t slash = text.find('/');
+  if (slash == std::string::npos) return Val(text);
+  const float divisor = Val(text.substr(slash + 1));
+  if (divisor == 0) return 0;
+  return Val(text.substr(0, slash)) / divisor;
+}
+
+}  // namespace
+
+void ReadNumber(State& s) {
+  const float cy = s.EntryBoxY;
+  float cx = s.EntryBoxX;
+  s.EntryText.clear();
+
+  s.TextColour = 0;
+  s.TextX = s.EntryBoxX - 48;
+  s.TextY = s.EntryBoxY;
+  s.TextLine = "入力";
+  DrawSmallText(s);
+
+  for (;;) {
+    Circle(s, cx + 8, cy + 8, 4, 5);
+    s.LastKey = Inkey(s);
+    const std::string& key = s.LastKey;
+    if (key.empty()) {
+      Circle(s, cx + 8, cy + 8, 4, 15);  // the dot blinks at the speed of the loop
+      continue;
+    }
+    if (key[0] == keys::kBackspace || key[0] == keys::kClear || CharacterCount(s.EntryText) > 9) {
+      EraseBox(s, s.EntryBoxX, s.EntryBoxY - 8, 192, 30);
+      s.EntryText.clear();
+      cx = s.EntryBoxX;
+      continue;
+    }
+    if (key[0] == keys::kEnter) {
+      Circle(s, cx + 8, cy + 8, 4, 15);
+      break;
+    }
+    if (IsEntryCharacter(key)) {
+      Circle(s, cx + 8, cy + 8, 4, 15);
+      s.TextColour = 5;
+      s.TextX = cx;
+      s.TextY = cy;
+      cx = DrawSmallGlyphs(s, key);
+      s.EntryText += key;
+    }
+  }
+
+  EraseBox(s, s.EntryBoxX - 48, s.EntryBoxY - 8, 240, 30);
+  s.EntryValue = EntryValueOf(s.EntryText);
+}
+
+}  // namespace mebuki

@@ -1,0 +1,93 @@
+// Section loops, their sub-menu line at the bottom left, and page pacing.
+#include "shell/draw.h"
+#include "shell/page.h"
+#include "shell/shell.h"
+#include "typeset/typeset.h"
+
+namespace mebuki {
+
+namespace {
+
+void DrawSmallAt(State& s, float x, float y, int colour, const std::string& text) {
+  s.TextColour = colour;
+  s.TextX = x;
+  s.TextY = y;
+  s.TextLine = text;
+  DrawSmallText(s);
+}
+
+void DrawMarkupAt(State& s, float x, float y, int colour, const std::string& text) {
+  s.TextColour = colour;
+  s.TextX = x;
+  s.TextY = y;
+  s.TextLine = text;
+  DrawMarkupText(s);
+}
+
+}  // namespace
+
+void ShowSectionMenu(State& s) {
+  s.TextColour = 0;
+  s.TextX = 16;
+  s.TextY = 666;
+  DrawSmallText(s);
+  ReadNumber(s);
+}
+
+void EraseSectionMenu(State& s) { FilledBox(s, 0, 657, 992, 720, 15, 15); }
+
+void PauseForKey(State& s) {
+  ColourGuard colour(s);
+  PenGuard pen(s);
+  SetDrawWidth(s, 3);
+  FilledBox(s, 96, 657, 400, 693, 13, 4);
+  DrawSmallAt(s, 128, 666, 9, "何かキーを押して下さい。");
+  do {
+    s.LastKey = Inkey(s);
+  } while (s.LastKey.empty());
+  FilledBox(s, 96, 657, 400, 693, 15, 15);
+}
+
+void AskNextStep(State& s) {
+  PenGuard pen(s);
+  SetDrawWidth(s, 2);
+  FilledBox(s, 96, 639, 400, 675, 13, 12);
+  DrawSmallAt(s, 128, 648, 9, "次のステップは１を入力。");
+  ReadNumber(s);
+  EraseBox(s, s.EntryBoxX - 48, s.EntryBoxY - 9, 160, 27);
+  FilledBox(s, 96, 639, 400, 675, 15, 15);
+}
+
+void DrawGoal(State& s, const Section& section) {
+  if (section.goal.empty()) return;
+  if (section.clearBeforeGoal) ClearSurface(s);
+  DrawMarkupAt(s, 44, 240, 3, "<めあて>");
+  DrawMarkupAt(s, 44, 305, 0, section.goal);
+}
+
+void RunSection(State& s, const Section& section, int number) {
+  s.Location = 100 * number;
+  DrawGoal(s, section);
+  for (;;) {
+    s.TextLine = section.subMenuLine;
+    ShowSectionMenu(s);
+    const float choice = s.EntryValue;
+    s.EntryValue = 10;
+    EraseSectionMenu(s);
+    if (choice < 1 || choice > section.entries) continue;
+    const int chosen = ChosenNumber(choice);
+    if (chosen == section.entries) return;
+
+    const size_t index = static_cast<size_t>(chosen - 1);
+    const PageEntry page = index < section.pages.size() ? section.pages[index] : PageEntry{};
+    s.Location = 100 * number + chosen;
+    if (page.clearsSurface) ClearSurface(s, section.pageClearWidth);
+    if (page.draw) {
+      Page p(s);
+      page.draw(p);
+    }
+    s.Location = 100 * number;
+  }
+}
+
+}  // namespace mebuki

@@ -1,0 +1,96 @@
+// Start-up and the main menu.
+#include <string>
+
+#include "shell/draw.h"
+#include "shell/shell.h"
+#include "typeset/typeset.h"
+
+namespace mebuki {
+
+namespace {
+
+// Seed of the random generator: hours + minutes + seconds of the time of day.
+int SeedFromTime(const std::string& time) {
+  if (time.size() < 8) return 0;
+  return static_cast<int>(Val(time.substr(0, 2)) + Val(time.substr(3, 2)) + Val(time.substr(6, 2)));
+}
+
+void DrawMenuText(State& s, float x, float y, int colour, const std::string& text) {
+  s.TextColour = colour;
+  s.TextX = x;
+  s.TextY = y;
+  s.TextLine = text;
+  DrawMarkupText(s);
+}
+
+}  // namespace
+
+void ClearContentArea(State& s) { FilledBox(s, 0, 54, 1440, 900, 15, 15); }
+
+void ClearSurface(State& s, float width) { EraseBox(s, 0, 0, width, 1800); }
+
+void RefreshDataTexts(State& s) {
+  for (int i = 1; i <= 80; ++i) s.DataTexts(i) = NumberString(s.DataValues(i));
+  for (int i = 1; i <= 60; ++i) s.WorkTexts(i) = NumberString(s.WorkValues(i));
+}
+
+int ChosenNumber(float value) { return static_cast<int>(RoundHalfUp(value)); }
+
+void StartUp(State& s, const Unit& unit) {
+  try {
+    s.host->MaximizeWindow();
+    SetFontName(s, "ｺﾞｼｯｸ");
+    SetFontSize(s, 16);
+    SetDrawWidth(s, 3);
+    s.Rng.Randomize(SeedFromTime(s.host->Time()));
+
+    Host* host = s.host;
+    Random rng = s.Rng;
+    FontSpec font = s.Font;
+    s = State{};  // the drawing state and every shared table, empty
+    s.host = host;
+    s.Rng = rng;
+    s.Font = font;
+    s.PenWidth = 3;
+    s.Program = unit.program;
+    s.ProgramTitle = unit.title;
+    s.TextColour = 4;
+    s.EntryBoxX = 1056;
+    s.EntryBoxY = 648;
+
+    MainMenu(s, unit);
+  } catch (const RuntimeError& error) {
+    ShowErrorScreen(s, error);
+  }
+}
+
+void MainMenu(State& s, const Unit& unit) {
+  const int last = static_cast<int>(unit.sections.size()) + 1;  // the item "終了"
+  for (;;) {
+    s.Location = 0;
+    ClearContentArea(s);
+    ClearSurface(s);
+    FilledBox(s, 22, 10, 22 + 1320, 10 + 600, 15, 10);
+    DrawMenuText(s, 264, 30, 15, "＜" + s.ProgramTitle + "　メニュー＞");
+    for (int k = 0; k < last; ++k) {
+      const std::string item = k + 1 < last ? unit.sections[k].menuItem : std::to_string(last) + "　終了";
+      DrawMenuText(s, 44, 120 + 60.0f * k, k % 2 == 0 ? 13 : 15, item);
+    }
+    s.TextColour = 0;
+    s.TextX = s.EntryBoxX - 240;
+    s.TextY = s.EntryBoxY;
+    s.TextLine = "番号を入力して下さい。";
+    DrawSmallText(s);
+    ReadNumber(s);
+    EraseBox(s, s.EntryBoxX - 640, s.EntryBoxY - 8, 1056, 50);
+
+    const float value = s.EntryValue;
+    if (value < 1 || value > last) continue;
+    const int chosen = ChosenNumber(value);
+    if (chosen == last) throw EndOfRun{0};
+    ClearSurface(s);
+    RunSection(s, unit.sections[chosen - 1], chosen);
+  }
+}
+
+}  // namespace mebuki

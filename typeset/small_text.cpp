@@ -1,0 +1,3 @@
+#include "typeset/typeset.h"
+
+namespace mebuki {}  // namespace mebuki

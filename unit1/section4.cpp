@@ -1,0 +1,8 @@
+#include "shell/page.h"
+#include "unit1/sections.h"
+
+namespace mebuki::unit1 {
+
+std::vector<PageEntry> Section4Pages() { return {}; }
+
+}  // namespace mebuki::unit1

@@ -1,0 +1,8 @@
+#include "shell/page.h"
+#include "unit2/sections.h"
+
+namespace mebuki::unit2 {
+
+std::vector<PageEntry> Section1Pages() { return {}; }
+
+}  // namespace mebuki::unit2
