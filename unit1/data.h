@@ -12,11 +12,14 @@ namespace mebuki::unit1 {
 void LoadExperimentData(State& s);
 // Loads, then sorts (ア) and (イ) in place through SummariseData; Summary holds (イ).
 void SortExperimentData(State& s);
-// Text of a data value for a table cell: "2.1" becomes "2.10"; "" stays "".
+// Text of a data value for a table cell: 2.1 shows as "2.10".
 std::string DataValueText(float value);
-// Tally class 1-7 of a flight time.
+// A number text with one decimal gets its second: "2.1" becomes "2.10"; "" stays "".
+std::string PadDataText(std::string text);
+// Tally class 1-7 of a flight time (1.80-2.00 ... 2.80-2.95, then the rest); 0 below 1.80.
 int TallyClass(float value);
-// Sums and exact means of (ア) and (イ) into WorkValues(1..4) and their texts.
+// Loads the data, then sums and exact means of (ア) and (イ) in trial order into
+// WorkValues(1..4) and their texts.
 void ComputeSumsAndMeans(State& s);
 // Relative and cumulative relative frequencies of (ウ) into DataValues/DataTexts(11..29).
 void ComputeRelativeFrequenciesC(State& s);
