@@ -94,6 +94,10 @@ bool Canvas::WritePng(const std::string& path) const {
   return ok;
 }
 
+// White is the page: a white stroke erases, so it also covers the soft
+// anti-aliased edge of the stroke it is drawn over.
+double Canvas::EraseMargin(int colour) const { return colour == 15 ? 2.0 / scale_ : 0.0; }
+
 void Canvas::SetColour(int index) {
   Rgb c = PaletteColour(index);
   cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);
@@ -133,7 +137,7 @@ void Canvas::Render(const Op& op) {
     return;
   }
   if (const auto* l = std::get_if<LineOp>(&op)) {
-    cairo_set_line_width(cr, l->pen);
+    cairo_set_line_width(cr, l->pen + EraseMargin(l->colour));
     if (l->style == kDashed) {
       const double dash[] = {6, 6};
       cairo_set_dash(cr, dash, 2, 0);
@@ -160,7 +164,7 @@ void Canvas::Render(const Op& op) {
     cairo_arc(cr, c->x, c->y, std::max(c->r, 0.0f), 0, 2 * M_PI);
     SetColour(c->colour);
     cairo_fill_preserve(cr);
-    cairo_set_line_width(cr, c->pen);
+    cairo_set_line_width(cr, c->pen + EraseMargin(c->colour));
     cairo_stroke(cr);
     const float e = std::abs(c->r) + c->pen;
     MarkDirty(c->x - e, c->y - e, c->x + e, c->y + e);

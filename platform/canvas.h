@@ -48,6 +48,7 @@ class Canvas {
   void Render(const Op& op);
   void Clear();
   void SetColour(int index);
+  double EraseMargin(int colour) const;
   void MarkDirty(double x0, double y0, double x1, double y1);
   cairo_font_face_t* Face(const FontSpec& font);
 

@@ -43,7 +43,7 @@ echo "window $WIDTH x $HEIGHT"
 import -window root "$work/shot.png"
 # The menu panel (dark navy, palette 10) fills the upper left of the picture;
 # the bottom right stays white.
-panel=$(convert "$work/shot.png" -format '%[hex:p{400,300}]' info:)
+panel=$(convert "$work/shot.png" -format '%[hex:p{1000,500}]' info:)
 corner=$(convert "$work/shot.png" -format '%[hex:p{1590,990}]' info:)
 echo "panel $panel corner $corner"
 [ "${panel:0:6}" = "1C2C6E" ] || { echo "FAIL: menu panel not shown"; exit 1; }

@@ -1,0 +1,232 @@
+// The lesson shell through the recording host: main menus, number entry, the
+// section loop, pauses and the error screen.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "shell/draw.h"
+#include "shell/page.h"
+#include "shell/shell.h"
+#include "tests/program_support.h"
+#include "unit1/unit1.h"
+#include "unit2/unit2.h"
+
+namespace mebuki {
+namespace {
+
+using testing::Engine;
+
+// Filled boxes of the main-menu panel: one per drawing of the menu.
+int MenuPanels(const Engine& e) {
+  int n = 0;
+  for (const auto& l : e.Lines()) {
+    n += l.mode == kLineFilledBox && l.x1 == 22 && l.y1 == 10 && l.x2 == 1342 && l.y2 == 610 && l.fill == 10;
+  }
+  return n;
+}
+
+bool DrewSubMenu(const Engine& e) {
+  for (const auto& sym : e.Symbols()) {
+    if (sym.x == 16 && sym.y == 666) return true;  // the sub-menu line starts there
+  }
+  return false;
+}
+
+TEST(MainMenu, DrawsPanelHeadingItemsAndPrompt) {
+  struct Case {
+    int program;
+    const Unit& unit;
+    std::vector<std::string> items;
+  };
+  const Case kCases[] = {
+      {1, unit1::Unit1(), {"1", "2", "3", "4", "5"}},
+      {2, unit2::Unit2(), {"1", "2", "3", "4", "5", "6", "7"}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.program);
+    Engine e("", c.program);
+    testing::RunProgram(e, c.unit);
+    EXPECT_EQ(MenuPanels(e), 1);
+    const auto symbols = e.Symbols();
+    ASSERT_FALSE(symbols.empty());
+    EXPECT_EQ(symbols[0].text, "＜");
+    EXPECT_EQ(symbols[0].x, 264);
+    EXPECT_EQ(symbols[0].y, 30);
+    EXPECT_EQ(symbols[0].colour, 15);
+    // Every item starts at x = 44, y = 120 + 60k, colours 13, 15, 13 ...
+    for (size_t k = 0; k < c.items.size(); ++k) {
+      const float y = 120 + 60.0f * k;
+      bool found = false;
+      for (const auto& sym : symbols) {
+        if (sym.x == 44 && sym.y == y && sym.text == c.items[k]) {
+          found = true;
+          EXPECT_EQ(sym.colour, k % 2 == 0 ? 13 : 15);
+        }
+      }
+      EXPECT_TRUE(found) << "item " << k + 1;
+    }
+    // The prompt "番号を入力して下さい。" stands 240 left of the entry, 16 a character.
+    const auto prompt = testing::SymbolsWithText(e, "番");
+    ASSERT_EQ(prompt.size(), 1u);
+    EXPECT_EQ(prompt[0].x, 816);
+    EXPECT_EQ(prompt[0].y, 648);
+  }
+  Engine e("", 2);
+  testing::RunProgram(e, unit2::Unit2());
+  EXPECT_NE(e.SymbolText().find("＜Mebuki2　メニュー＞"), std::string::npos);
+}
+
+TEST(MainMenu, InvalidChoicesRedrawTheMenu) {
+  struct Case {
+    int program;
+    const char* keys;
+  };
+  const Case kCases[] = {
+      {1, "0\r"}, {1, "6\r"}, {2, "8\r"}, {1, "-2\r"}, {1, "\r"},
+      {1, "3/0\r"},  // a zero divisor is an invalid entry, not an error
+      {2, "0.4\r"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.keys);
+    Engine e(c.keys, c.program);
+    EXPECT_EQ(testing::RunProgram(e, c.program == 1 ? unit1::Unit1() : unit2::Unit2()), 0);
+    EXPECT_EQ(MenuPanels(e), 2);
+    EXPECT_FALSE(DrewSubMenu(e));
+  }
+}
+
+TEST(MainMenu, LastItemEndsTheProgramOtherItemsOpenSections) {
+  Engine one("5\rxx", 1);
+  EXPECT_EQ(testing::RunProgram(one, unit1::Unit1()), 0);
+  EXPECT_EQ(one.host.KeysLeft(), 2u);  // ended at once, before reading on
+
+  Engine two("7\rxx", 2);
+  testing::RunProgram(two, unit2::Unit2());
+  EXPECT_EQ(two.host.KeysLeft(), 2u);
+
+  Engine five("5\r", 2);  // 5 is a section in mebuki2
+  testing::RunProgram(five, unit2::Unit2());
+  EXPECT_TRUE(DrewSubMenu(five));
+  EXPECT_NE(five.SymbolText().find("Ｐ２３８"), std::string::npos);
+}
+
+TEST(MainMenu, HalfwayChoicesGoUp) {
+  EXPECT_EQ(ChosenNumber(2.5f), 3);
+  EXPECT_EQ(ChosenNumber(1.49f), 1);
+  EXPECT_EQ(ChosenNumber(8.0f / 2), 4);
+  // 4.5 lies within 1 to 5 and goes up to 5, "終了".
+  Engine e("4.5\rxx", 1);
+  testing::RunProgram(e, unit1::Unit1());
+  EXPECT_EQ(e.host.KeysLeft(), 2u);
+}
+
+TEST(NumberEntry, ValuesOfTypedEntries) {
+  struct Case {
+    const char* keys;
+    const char* text;
+    float value;
+  };
+  const Case kCases[] = {
+      {"\r", "", 0},
+      {"12\r", "12", 12},
+      {"-3\r", "-3", -3},
+      {".5\r", ".5", 0.5f},
+      {"3/4\r", "3/4", 0.75f},
+      {"1/2/4\r", "1/2/4", 0.5f},  // 1 divided by VAL("2/4") = 2
+      {"1-2\r", "1-2", 1},
+      {"--\r", "--", 0},
+      {"3/0\r", "3/0", 0},  // zero divisors make an invalid entry of value 0
+      {"3/\r", "3/", 0},
+      {"/\r", "/", 0},
+      {"1a+ 2\r", "12", 12},          // letters, blanks and "+" are ignored
+      {"12\b3\r", "3", 3},            // Backspace clears the whole entry
+      {"12\f4\r", "4", 4},            // so does the clear key
+      {"\x1e" "7\r", "7", 7},         // keys without a character are ignored
+      {"123456789\r", "123456789", 123456789.0f},
+      {"1234567890\r5\r", "5", 5},    // the key after a tenth character clears, Enter included
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.keys);
+    Engine e(c.keys);
+    ReadNumber(e.s);
+    EXPECT_EQ(e.s.EntryText, c.text);
+    EXPECT_EQ(e.s.EntryValue, c.value);
+  }
+}
+
+TEST(NumberEntry, EchoesFullWidthWithThePointTakingNoRoom) {
+  Engine e("1.5\r");
+  ReadNumber(e.s);
+  const auto one = testing::SymbolsWithText(e, "１");
+  const auto point = testing::SymbolsWithText(e, "．");
+  const auto five = testing::SymbolsWithText(e, "５");
+  ASSERT_EQ(one.size(), 1u);
+  ASSERT_EQ(point.size(), 1u);
+  ASSERT_EQ(five.size(), 1u);
+  EXPECT_EQ(one[0].x, 1056);
+  EXPECT_EQ(point[0].x, 1056 + 16 - 4);  // 4 left of the second position
+  EXPECT_EQ(five[0].x, 1056 + 16);       // at that same second position
+  EXPECT_EQ(five[0].colour, 5);
+  EXPECT_EQ(testing::SymbolsWithText(e, "入").at(0).x, 1056 - 48);
+  // The entry is erased at the end.
+  const auto last = e.Lines().back();
+  EXPECT_EQ(last.x1, 1056 - 48);
+  EXPECT_EQ(last.x2 - last.x1, 240);
+  EXPECT_EQ(last.fill, 15);
+}
+
+TEST(Pause, KeepsCallersColourAndPenAndErasesItsBox) {
+  Engine e("\x1c");  // an arrow key ends a pause too
+  e.s.TextColour = 7;
+  e.s.PenWidth = 5;
+  PauseForKey(e.s);
+  EXPECT_EQ(e.s.TextColour, 7);
+  EXPECT_EQ(e.s.PenWidth, 5);
+  const auto lines = e.Lines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].fill, 4);
+  EXPECT_EQ(lines[0].colour, 13);
+  EXPECT_EQ(lines[1].fill, 15);
+  EXPECT_EQ(lines[1].colour, 15);
+  EXPECT_EQ(lines[1].pen, 3);  // covers the border drawn at 3
+  EXPECT_EQ(lines[1].x1, 96);
+  EXPECT_EQ(lines[1].y2, 693);
+  EXPECT_EQ(testing::SymbolsWithText(e, "何").at(0).colour, 9);
+}
+
+TEST(Section, ChoiceErasesTheStripAndLastEntryReturnsToTheMenu) {
+  Engine e("1\r9\r4\r", 1);  // section 1, an entry out of range, then "終了"
+  testing::RunProgram(e, unit1::Unit1());
+  EXPECT_EQ(MenuPanels(e), 2);
+  int strips = 0;
+  for (const auto& l : e.Lines()) strips += l.x1 == 0 && l.y1 == 657 && l.x2 == 992 && l.y2 == 720 && l.fill == 15;
+  EXPECT_EQ(strips, 2);
+}
+
+// A unit whose only page reads past the end of a table.
+void FaultyPage(Page& p) { p.s.DataValues(81) = 1; }
+const Unit& FaultyUnit() {
+  static const Unit unit{1, "Mebuki1", {{"1　テスト", " ①ページ　②終了", 2, "", false, 1760, {{&FaultyPage}}}}};
+  return unit;
+}
+
+TEST(ErrorScreen, ARunTimeErrorEndsOnOneLine) {
+  Engine e("1\r1\rxx");
+  EXPECT_EQ(testing::RunProgram(e, FaultyUnit()), 3);
+  size_t cls = 0;
+  for (size_t i = 0; i < e.host.ops.size(); ++i) {
+    if (std::holds_alternative<ClsOp>(e.host.ops[i])) cls = i;
+  }
+  ASSERT_GT(cls, 0u);
+  ASSERT_EQ(e.host.ops.size(), cls + 2);  // the message alone, on a cleared window
+  const auto& message = std::get<SymbolOp>(e.host.ops.back());
+  // Section 1, page 1; code 9, an index outside its table; both with their blank.
+  EXPECT_EQ(message.text, " 101, 9エラーが発生しました。マウスで×をクリックして下さい。");
+  EXPECT_EQ(message.x, 288);
+  EXPECT_EQ(message.y, 432);
+  EXPECT_EQ(message.colour, 13);
+  EXPECT_EQ(e.host.KeysLeft(), 2u);  // keys are not read
+}
+
+}  // namespace
+}  // namespace mebuki
