@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The command line of both programs: headless runs write their trace and
+# screenshot; bad arguments and a missing display end with one clear line.
+set -uo pipefail
+build=${1:?build directory}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0 passes=0
+check() {  # description, then the condition's exit status
+  if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
+}
+
+for program in mebuki1 mebuki2; do
+  "$build/$program" --keys '' --trace "$work/t.jsonl" --screenshot "$work/s.png"
+  check "$program: empty key run ends with status 0" $?
+  head -c 8 "$work/s.png" | od -An -c | grep -q 'P   N   G'
+  check "$program: screenshot is a PNG" $?
+  [ "$(identify -format '%wx%h' "$work/s.png" 2>/dev/null)" = "1440x900" ]
+  check "$program: screenshot is 1440x900" $?
+  python3 -c "import json,sys; [json.loads(l) for l in open(sys.argv[1], encoding='utf-8')]" "$work/t.jsonl"
+  check "$program: every trace line is JSON" $?
+  grep -q '"op":"symbol"' "$work/t.jsonl"
+  check "$program: the trace holds the menu's text" $?
+
+  for bad in "--frobnicate" "--time 25:00:00" "--time 1:2:3" "--keys" "extra"; do
+    # shellcheck disable=SC2086
+    err=$("$build/$program" $bad 2>&1 >/dev/null); status=$?
+    [ "$status" -eq 2 ] && [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && [ -n "$err" ]
+    check "$program $bad: status 2 and one line ($err)" $?
+  done
+
+  err=$(env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11 "$build/$program" 2>&1 >/dev/null); status=$?
+  [ "$status" -eq 1 ] && [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && printf '%s' "$err" | grep -q -- '--keys'
+  check "$program without a display: status 1, one line naming --keys" $?
+done
+
+# The same time of day gives the same random pages.
+"$build/mebuki2" --keys '2\n3\n\n\n\n' --time 10:20:30 --trace "$work/a.jsonl"
+"$build/mebuki2" --keys '2\n3\n\n\n\n' --time 10:20:30 --trace "$work/b.jsonl"
+cmp -s "$work/a.jsonl" "$work/b.jsonl"
+check "same --time, same trace" $?
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
