@@ -71,6 +71,25 @@ void Canvas::Draw(const Op& op) {
   Render(op);
 }
 
+void Canvas::ReplayOnto(cairo_t* target, double scale) {
+  cairo_t* own = cr_;
+  const double ownScale = scale_;
+  cr_ = target;
+  scale_ = scale;
+  cairo_save(target);
+  cairo_rectangle(target, 0, 0, kLogicalWidth, kLogicalHeight);
+  cairo_clip(target);
+  cairo_set_line_cap(target, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(target, CAIRO_LINE_JOIN_ROUND);
+  for (const Op& op : picture_) {
+    if (!std::holds_alternative<ClsOp>(op)) Render(op);
+  }
+  cairo_restore(target);
+  cr_ = own;
+  scale_ = ownScale;
+  dirty_ = {};
+}
+
 DeviceRect Canvas::TakeDirty() {
   DeviceRect d = dirty_;
   d.x0 = std::clamp(d.x0, 0, width_);

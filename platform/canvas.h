@@ -41,6 +41,9 @@ class Canvas {
   double Scale() const { return scale_; }
   // Device area changed since the last call, clipped to the surface.
   DeviceRect TakeDirty();
+  // Draws the current picture onto another Cairo context (a PDF page, say),
+  // whose user space is already in logical units at the given device scale.
+  void ReplayOnto(cairo_t* target, double scale);
   // The logical picture as a PNG at the canvas scale.
   bool WritePng(const std::string& path) const;
 

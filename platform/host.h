@@ -42,6 +42,8 @@ class Host {
   virtual void MaximizeWindow() {}
   // Idles until the window is closed (the error screen). Headless hosts return.
   virtual void IdleUntilClosed() {}
+  // A page is complete as it stands (exports keep it).
+  virtual void PageComplete(const PageLabel& /*label*/) {}
   // Writes the logical picture (0,0)-(1440,900) as a PNG; false where there is none.
   virtual bool WritePng(const std::string& /*path*/) { return false; }
 };

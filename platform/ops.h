@@ -66,6 +66,15 @@ struct KeyOp {
   std::string key;
 };
 
+// A finished lesson page (or a section's goal page), as exports name it.
+struct PageLabel {
+  std::string program;   // "mebuki1"
+  std::string section;   // the main-menu item, e.g. "2　度数分布表、ヒストグラム"
+  std::string page;      // the sub-menu entry, e.g. "③ヒストグラム"; "めあて" for a goal page
+  int sectionNumber = 0;
+  int pageNumber = 0;    // 0 for a goal page
+};
+
 using Op = std::variant<LineOp, CircleOp, ConnectOp, SymbolOp, ClsOp, WaitOp, KeyOp>;
 
 // One JSON object (without newline) for the trace.

@@ -24,6 +24,7 @@ class TraceHost : public Host {
   void MaximizeWindow() override { inner_.MaximizeWindow(); }
   void IdleUntilClosed() override;
   bool WritePng(const std::string& path) override { return inner_.WritePng(path); }
+  void PageComplete(const PageLabel& label) override { inner_.PageComplete(label); }
 
  private:
   void Write(const Op& op);

@@ -8,10 +8,15 @@
 #include <stdexcept>
 #include <string>
 
+#include <cstdlib>
+#include <ctime>
+
+#include "platform/export_host.h"
 #include "platform/headless_host.h"
 #include "platform/keys.h"
 #include "platform/trace_host.h"
 #include "platform/window_host.h"
+#include "shell/walk.h"
 
 namespace mebuki {
 
@@ -22,7 +27,38 @@ struct Options {
   std::string time;                 // "" for the local time
   std::string trace;
   std::string screenshot;
+  bool walk = false;                // visit every page, headless
+  std::string exportTo;             // FILE.pdf or DIR/: every finished page (implies the walk)
+  double scale = 1;                 // headless canvas at this many times 1440 x 900
+  bool Headless() const { return keys || walk; }
 };
+
+// A scale such as "1", "1.5" or "4/3".
+std::optional<double> ParseScale(const std::string& text) {
+  const size_t slash = text.find('/');
+  char* end = nullptr;
+  const std::string a = text.substr(0, slash);
+  double value = std::strtod(a.c_str(), &end);
+  if (a.empty() || *end != '\0') return std::nullopt;
+  if (slash != std::string::npos) {
+    const std::string b = text.substr(slash + 1);
+    const double d = std::strtod(b.c_str(), &end);
+    if (b.empty() || *end != '\0' || d == 0) return std::nullopt;
+    value /= d;
+  }
+  if (!(value >= 0.1 && value <= 8)) return std::nullopt;
+  return value;
+}
+
+// Today's date at the given time of day, for the metadata of exports.
+std::string DateTime(const std::string& timeOfDay) {
+  std::time_t now = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&now, &tm);
+  char date[16];
+  std::strftime(date, sizeof date, "%Y-%m-%d", &tm);
+  return std::string(date) + "T" + (timeOfDay.empty() ? LocalTime() : timeOfDay);
+}
 
 bool IsTimeOfDay(const std::string& t) {
   if (t.size() != 8 || t[2] != ':' || t[5] != ':') return false;
@@ -42,7 +78,10 @@ std::optional<Options> ParseOptions(int argc, char** argv, const std::string& na
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (arg == "--keys" || arg == "--time" || arg == "--trace" || arg == "--screenshot") {
+    if (arg == "--walk") {
+      o.walk = true;
+    } else if (arg == "--keys" || arg == "--time" || arg == "--trace" || arg == "--screenshot" || arg == "--export" ||
+               arg == "--scale") {
       if (!hasValue) return fail("missing value after " + arg);
       const std::string value = argv[++i];
       if (arg == "--keys") {
@@ -50,6 +89,14 @@ std::optional<Options> ParseOptions(int argc, char** argv, const std::string& na
       } else if (arg == "--time") {
         if (!IsTimeOfDay(value)) return fail("bad --time value (want HH:MM:SS): " + value);
         o.time = value;
+      } else if (arg == "--export") {
+        if (value.empty()) return fail("empty --export target (want FILE.pdf or DIR/)");
+        o.exportTo = value;
+        o.walk = true;
+      } else if (arg == "--scale") {
+        auto scale = ParseScale(value);
+        if (!scale) return fail("bad --scale value (want a number from 0.1 to 8, such as 1 or 4/3): " + value);
+        o.scale = *scale;
       } else if (arg == "--trace") {
         if (value.empty()) return fail("empty --trace file name");
         o.trace = value;
@@ -61,6 +108,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, const std::string& na
       return fail("unknown argument: " + arg);
     }
   }
+  if (o.walk && o.keys) return fail("--walk and --export answer every key themselves; leave out --keys");
   return o;
 }
 
@@ -72,8 +120,11 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
   if (!options) return 2;
 
   std::unique_ptr<Host> base;
-  if (options->keys) {
-    base = std::make_unique<HeadlessHost>(*options->keys, options->time);
+  HeadlessHost* canvasHost = nullptr;
+  if (options->Headless()) {
+    auto headless = std::make_unique<HeadlessHost>(options->keys.value_or(""), options->time, options->scale);
+    canvasHost = headless.get();
+    base = std::move(headless);
   } else {
     try {
       base = std::make_unique<WindowHost>(name, options->time);
@@ -83,10 +134,25 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
       return 1;
     }
   }
-  std::unique_ptr<TraceHost> trace;
+  State s;
   Host* host = base.get();
+  std::unique_ptr<ExportHost> exporter;
+  if (!options->exportTo.empty()) {
+    exporter = std::make_unique<ExportHost>(*canvasHost, options->exportTo, DateTime(options->time));
+    if (!exporter->ok()) {
+      std::fprintf(stderr, "%s: cannot write the export %s\n", name.c_str(), options->exportTo.c_str());
+      return 2;
+    }
+    host = exporter.get();
+  }
+  std::unique_ptr<WalkHost> walker;
+  if (options->walk) {
+    walker = std::make_unique<WalkHost>(*host, s);
+    host = walker.get();
+  }
+  std::unique_ptr<TraceHost> trace;
   if (!options->trace.empty()) {
-    trace = std::make_unique<TraceHost>(*base, options->trace);
+    trace = std::make_unique<TraceHost>(*host, options->trace);
     if (!trace->ok()) {
       std::fprintf(stderr, "%s: cannot write the trace file %s\n", name.c_str(), options->trace.c_str());
       return 2;
@@ -94,7 +160,6 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
     host = trace.get();
   }
 
-  State s;
   s.host = host;
   int status = 0;
   try {
@@ -103,6 +168,14 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
     status = end.status;
   }
   trace.reset();
+  if (exporter) {
+    const bool written = exporter->ok();
+    exporter.reset();
+    if (!written) {
+      std::fprintf(stderr, "%s: cannot write the export %s\n", name.c_str(), options->exportTo.c_str());
+      return status == 0 ? 1 : status;
+    }
+  }
   if (!options->screenshot.empty() && !base->WritePng(options->screenshot)) {
     std::fprintf(stderr, "%s: cannot write the screenshot %s\n", name.c_str(), options->screenshot.c_str());
     return status == 0 ? 1 : status;

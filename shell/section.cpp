@@ -1,4 +1,5 @@
 // Section loops, their sub-menu line at the bottom left, and page pacing.
+#include "platform/text.h"
 #include "shell/draw.h"
 #include "shell/page.h"
 #include "shell/shell.h"
@@ -42,6 +43,7 @@ void PauseForKey(State& s) {
   SetDrawWidth(s, 3);
   FilledBox(s, 96, 657, 400, 693, 13, 4);
   DrawSmallAt(s, 128, 666, 9, "何かキーを押して下さい。");
+  s.WaitingFor = kWaitingAtPause;
   do {
     s.LastKey = Inkey(s);
   } while (s.LastKey.empty());
@@ -53,6 +55,7 @@ void AskNextStep(State& s) {
   SetDrawWidth(s, 2);
   FilledBox(s, 96, 639, 400, 675, 13, 12);
   DrawSmallAt(s, 128, 648, 9, "次のステップは１を入力。");
+  s.WaitingFor = kWaitingAtNextStep;
   ReadNumber(s);
   EraseBox(s, s.EntryBoxX - 48, s.EntryBoxY - 9, 160, 27);
   FilledBox(s, 96, 639, 400, 675, 15, 15);
@@ -65,11 +68,35 @@ void DrawGoal(State& s, const Section& section) {
   DrawMarkupAt(s, 44, 305, 0, section.goal);
 }
 
-void RunSection(State& s, const Section& section, int number) {
+std::string PageName(const Section& section, int n) {
+  // The review sections list their answers as a range ("①～③→解答").
+  if (section.subMenuLine.find("→") != std::string::npos) {
+    return n < section.entries ? "解答" + std::to_string(n) : "終了";
+  }
+  // Entries start at their circled number ("①" U+2460 ...); the name runs to
+  // the blank before the next one.
+  const std::vector<std::string> chars = Characters(section.subMenuLine);
+  std::string name;
+  int entry = 0;
+  for (const std::string& ch : chars) {
+    const char32_t cp = CodePoint(ch);
+    if (cp >= U'①' && cp <= U'⑳') entry = static_cast<int>(cp - U'①') + 1;
+    if (entry == n && !(ch == " " || ch == "　")) name += ch;
+    if (entry > n) break;
+  }
+  return name.empty() ? std::to_string(n) : name;
+}
+
+void RunSection(State& s, const Unit& unit, int number) {
+  const Section& section = unit.sections.at(static_cast<size_t>(number - 1));
+  const std::string program = unit.program == 1 ? "mebuki1" : "mebuki2";
   s.Location = 100 * number;
   DrawGoal(s, section);
+  if (!section.goal.empty()) s.host->PageComplete({program, section.menuItem, "めあて", number, 0});
   for (;;) {
     s.TextLine = section.subMenuLine;
+    s.WaitingFor = kWaitingAtSubMenu;
+    s.ChoiceCount = section.entries;
     ShowSectionMenu(s);
     const float choice = s.EntryValue;
     s.EntryValue = 10;
@@ -86,6 +113,7 @@ void RunSection(State& s, const Section& section, int number) {
       Page p(s);
       page.draw(p);
     }
+    s.host->PageComplete({program, section.menuItem, PageName(section, chosen), number, chosen});
     s.Location = 100 * number;
   }
 }

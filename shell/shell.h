@@ -43,7 +43,10 @@ void RefreshDataTexts(State& s);
 
 void ReadNumber(State& s);
 
-void RunSection(State& s, const Section& section, int number);
+// Runs section `number` (from 1) of the unit until its last entry is chosen.
+void RunSection(State& s, const Unit& unit, int number);
+// The name of entry n of a section's sub-menu line ("③ヒストグラム").
+std::string PageName(const Section& section, int n);
 void ShowSectionMenu(State& s);
 void EraseSectionMenu(State& s);
 void PauseForKey(State& s);

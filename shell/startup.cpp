@@ -81,6 +81,8 @@ void MainMenu(State& s, const Unit& unit) {
     s.TextY = s.EntryBoxY;
     s.TextLine = "番号を入力して下さい。";
     DrawSmallText(s);
+    s.WaitingFor = kWaitingAtMainMenu;
+    s.ChoiceCount = last;
     ReadNumber(s);
     EraseBox(s, s.EntryBoxX - 640, s.EntryBoxY - 8, 1056, 50);
 
@@ -89,7 +91,7 @@ void MainMenu(State& s, const Unit& unit) {
     const int chosen = ChosenNumber(value);
     if (chosen == last) throw EndOfRun{0};
     ClearSurface(s);
-    RunSection(s, unit.sections[chosen - 1], chosen);
+    RunSection(s, unit, chosen);
   }
 }
 

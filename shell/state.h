@@ -24,6 +24,10 @@ inline constexpr int kErrorIndexOutOfRange = 9;
 inline constexpr int kErrorDivisionByZero = 11;
 inline constexpr int kErrorIllegalCall = 5;
 
+// What the program waits for when it reads keys; the walk through every page
+// answers by it.
+enum Waiting { kWaitingForNothing, kWaitingAtMainMenu, kWaitingAtSubMenu, kWaitingAtNextStep, kWaitingAtPause };
+
 // A table of size N holds indices 0 to N; any other index is a run-time error.
 template <class T>
 class Table {
@@ -59,6 +63,8 @@ struct State {
   FontSpec Font;                  // face, size, bold, italic of later text
   float PenWidth = 3;             // pen of later strokes
   int Location = 0;               // where the run is: 100 x section + page, 0 at menus
+  int WaitingFor = kWaitingForNothing;  // set by the shell before it reads keys
+  int ChoiceCount = 0;            // entries of the menu waited at
 
   // Typesetting state (changed only by the text routines) ----------------------------
   int ExponentPending = 0;        // next glyph is an exponent
