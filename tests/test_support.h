@@ -11,7 +11,8 @@
 namespace mebuki::testing {
 
 struct Engine {
-  explicit Engine(std::string keys = "", int program = 1) : host(std::move(keys)) {
+  explicit Engine(std::string keys = "", int program = 1, std::string time = "00:00:00")
+      : host(std::move(keys), std::move(time)) {
     s.host = &host;
     s.Program = program;
     s.ProgramTitle = program == 1 ? "Mebuki1" : "Mebuki2";
