@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/palette.h"
 #include "platform/text.h"
@@ -25,12 +26,70 @@ bool WipesPicture(const Op& op) {
          std::max(l->y1, l->y2) >= kLogicalHeight;
 }
 
+struct Bounds {
+  float x0, y0, x1, y1;
+  bool Inside(const Bounds& o) const { return x0 >= o.x0 && y0 >= o.y0 && x1 <= o.x1 && y1 <= o.y1; }
+};
+
+Bounds Around(float xa, float ya, float xb, float yb, float margin) {
+  return {std::min(xa, xb) - margin, std::min(ya, yb) - margin, std::max(xa, xb) + margin, std::max(ya, yb) + margin};
+}
+
+// Everything an operation can touch, in logical units (with room for the soft
+// edges of anti-aliasing and the italic overhang of glyphs).
+Bounds OpBounds(const Op& op) {
+  if (const auto* l = std::get_if<LineOp>(&op)) return Around(l->x1, l->y1, l->x2, l->y2, l->pen / 2 + 2);
+  if (const auto* c = std::get_if<CircleOp>(&op)) {
+    const float r = std::abs(c->r) + c->pen / 2 + 2;
+    return {c->x - r, c->y - r, c->x + r, c->y + r};
+  }
+  if (const auto* p = std::get_if<ConnectOp>(&op)) {
+    Bounds b{1e9f, 1e9f, -1e9f, -1e9f};
+    for (const auto& pt : p->points) b = {std::min(b.x0, pt.x), std::min(b.y0, pt.y), std::max(b.x1, pt.x), std::max(b.y1, pt.y)};
+    const float m = p->pen / 2 + 2;
+    return {b.x0 - m, b.y0 - m, b.x1 + m, b.y1 + m};
+  }
+  if (const auto* s = std::get_if<SymbolOp>(&op)) {
+    float width = 0;
+    for (const std::string& ch : Characters(s->text)) width += (ByteLength(ch) == 1 ? 0.5f : 1.0f) * s->font.size * s->h;
+    const float m = s->font.size * s->v / 2;
+    return {s->x - m, s->y - m, s->x + width + m, s->y + s->font.size * s->v + m};
+  }
+  return {-1e9f, -1e9f, 1e9f, 1e9f};
+}
+
+// The area a filled box is sure to cover: its inside and half its pen around it.
+std::optional<Bounds> Covered(const Op& op) {
+  const auto* l = std::get_if<LineOp>(&op);
+  if (!l || l->mode != kLineFilledBox) return std::nullopt;
+  return Around(l->x1, l->y1, l->x2, l->y2, l->pen / 2);
+}
+
+// Two shapes drawn over exactly the same pixels: the later hides the earlier
+// whatever their colours (the entry cursor blinks this way).
+bool SameShape(const Op& a, const Op& b) {
+  if (a.index() != b.index()) return false;
+  if (const auto* x = std::get_if<LineOp>(&a)) {
+    const auto& y = std::get<LineOp>(b);
+    return x->x1 == y.x1 && x->y1 == y.y1 && x->x2 == y.x2 && x->y2 == y.y2 && x->mode == y.mode &&
+           x->style == y.style && x->pen == y.pen && (x->mode != kLineBox || x->style == kSolid);
+  }
+  if (const auto* x = std::get_if<CircleOp>(&a)) {
+    const auto& y = std::get<CircleOp>(b);
+    return x->x == y.x && x->y == y.y && x->r == y.r && x->pen == y.pen;
+  }
+  return false;
+}
+
+// Font metrics are read at this size, where they are not rounded to whole units.
+constexpr double kMeasureSize = 1000;
+
 }  // namespace
 
 Canvas::Canvas(int width, int height) : width_(width), height_(height) { Resize(width, height); }
 
 Canvas::~Canvas() {
-  for (auto& [key, face] : faces_) cairo_font_face_destroy(face);
+  for (auto& [key, info] : faces_) cairo_font_face_destroy(info.face);
   if (cr_) cairo_destroy(cr_);
   if (surface_) cairo_surface_destroy(surface_);
 }
@@ -66,7 +125,15 @@ void Canvas::Clear() {
 
 void Canvas::Draw(const Op& op) {
   if (std::holds_alternative<WaitOp>(op) || std::holds_alternative<KeyOp>(op)) return;
-  if (WipesPicture(op)) picture_.clear();
+  // The picture keeps only what can still be seen, so that a lesson left
+  // waiting for hours, or a class pressing keys at a menu, costs no memory.
+  if (WipesPicture(op)) {
+    picture_.clear();
+  } else if (auto cover = Covered(op)) {
+    std::erase_if(picture_, [&](const Op& old) { return OpBounds(old).Inside(*cover); });
+  } else if (!picture_.empty() && SameShape(picture_.back(), op)) {
+    picture_.pop_back();
+  }
   picture_.push_back(op);
   Render(op);
 }
@@ -137,15 +204,23 @@ void Canvas::MarkDirty(double x0, double y0, double x1, double y1) {
   }
 }
 
-cairo_font_face_t* Canvas::Face(const FontSpec& font) {
+const Canvas::FaceInfo& Canvas::Face(const FontSpec& font) {
   auto key = std::make_tuple(std::string(Family(font.face)), font.bold, font.italic);
   auto it = faces_.find(key);
   if (it != faces_.end()) return it->second;
-  cairo_font_face_t* face = cairo_toy_font_face_create(
-      std::get<0>(key).c_str(), font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-      font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-  faces_.emplace(key, face);
-  return face;
+  FaceInfo info;
+  info.face = cairo_toy_font_face_create(std::get<0>(key).c_str(),
+                                         font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+                                         font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  // Measured large, where the font's metrics are not rounded to whole units.
+  cairo_save(cr_);
+  cairo_set_font_face(cr_, info.face);
+  cairo_set_font_size(cr_, kMeasureSize);
+  cairo_font_extents_t fe;
+  cairo_font_extents(cr_, &fe);
+  cairo_restore(cr_);
+  if (fe.ascent + fe.descent > 0) info.ascent = fe.ascent / (fe.ascent + fe.descent);
+  return faces_.emplace(key, info).first->second;
 }
 
 void Canvas::Render(const Op& op) {
@@ -214,12 +289,10 @@ void Canvas::Render(const Op& op) {
     // S/2 wide, magnified h x v. The "MT Extra" face stood in for one-byte codes,
     // so its characters take half-width cells.
     const double size = s->font.size;
-    cairo_set_font_face(cr, Face(s->font));
-    cairo_font_extents_t fe;
-    cairo_set_font_size(cr, 1);
-    cairo_font_extents(cr, &fe);
+    const FaceInfo& face = Face(s->font);
+    cairo_set_font_face(cr, face.face);
     const double cellH = size * s->v;
-    const double baseline = cellH * fe.ascent / (fe.ascent + fe.descent);
+    const double baseline = cellH * face.ascent;
     const bool halfFace = s->font.face == "MT Extra";
     double x = s->x;
     SetColour(s->colour);
@@ -232,9 +305,9 @@ void Canvas::Render(const Op& op) {
         double sx = size * s->h;
         if (halfFace) {
           cairo_text_extents_t te;
-          cairo_set_font_size(cr, 1);
+          cairo_set_font_size(cr, kMeasureSize);
           cairo_text_extents(cr, ch.c_str(), &te);
-          if (te.x_advance > 0) sx = cellW / te.x_advance;
+          if (te.x_advance > 0) sx = cellW * kMeasureSize / te.x_advance;
         }
         cairo_matrix_t m;
         cairo_matrix_init_scale(&m, sx, cellH);

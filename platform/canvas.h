@@ -39,6 +39,8 @@ class Canvas {
   int Width() const { return width_; }
   int Height() const { return height_; }
   double Scale() const { return scale_; }
+  // Operations kept to draw the picture again.
+  size_t PictureSize() const { return picture_.size(); }
   // Device area changed since the last call, clipped to the surface.
   DeviceRect TakeDirty();
   // Draws the current picture onto another Cairo context (a PDF page, say),
@@ -53,7 +55,11 @@ class Canvas {
   void SetColour(int index);
   double EraseMargin(int colour) const;
   void MarkDirty(double x0, double y0, double x1, double y1);
-  cairo_font_face_t* Face(const FontSpec& font);
+  struct FaceInfo {
+    cairo_font_face_t* face = nullptr;
+    double ascent = 0.8;  // share of a character cell above the baseline
+  };
+  const FaceInfo& Face(const FontSpec& font);
 
   int width_, height_;
   double scale_ = 1, offsetX_ = 0, offsetY_ = 0;
@@ -61,7 +67,7 @@ class Canvas {
   cairo_t* cr_ = nullptr;
   std::vector<Op> picture_;  // operations since the page was last wiped
   DeviceRect dirty_;
-  std::map<std::tuple<std::string, bool, bool>, cairo_font_face_t*> faces_;
+  std::map<std::tuple<std::string, bool, bool>, FaceInfo> faces_;
 };
 
 }  // namespace mebuki
