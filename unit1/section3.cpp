@@ -134,8 +134,14 @@ void DrawSummaryTable6(State& s, const SummaryColumn& left, const SummaryColumn&
 
 namespace {
 
-// A list of numbers in a box, as the textbook prints its data.
-void DataCell(State& s, float x, float y, std::string_view text) { MarkupCell(s, x, y, 648, 50, text, {0, 13, 3}); }
+// A list of numbers in a box, as the textbook prints its data. Its markup text is a
+// line of the page: the next line counts from the box's top, so that a line
+// placed below the box clears it.
+void DataCell(Page& p, float x, float y, std::string_view text) {
+  MarkupCell(p.s, x, y, 648, 50, text, {0, 13, 3});
+  p.s.LineY = p.s.TextY;
+  p.s.LineEndX = p.s.TextX;
+}
 
 // Places 22 to 29 of the sorted (ア) and (イ) lists, drawn column by column.
 void DrawOrderTable(State& s) {
@@ -255,7 +261,7 @@ void MeanPage(Page& p) {
   RefreshDataTexts(s);
   p.M(3, 70, "例1 ");
   p.Then(0, "次のデータは、5人のゲームの得点です。平均値を求めなさい。");
-  DataCell(s, 106, s.LineY + 60, kScoresOfFive);
+  DataCell(p, 106, s.LineY + 60, kScoresOfFive);
   p.Pause();
 
   p.I(0, 70, "平均値=ﾀ72+84+53+33+31/5ﾀ");
@@ -312,9 +318,9 @@ void MedianPage(Page& p) {
   p.I(3, 70, "例1 ");
   p.Then(0, "次の各データの中央値を求めなさい。");
   p.I(0, 70, "(1)");
-  DataCell(s, s.LineEndX, s.LineY, kScoresOfFive);
+  DataCell(p, s.LineEndX, s.LineY, kScoresOfFive);
   p.I(0, 70, "(2)");
-  DataCell(s, s.LineEndX, s.LineY, kScoresOfSix);
+  DataCell(p, s.LineEndX, s.LineY, kScoresOfSix);
   p.Pause();
 
   p.I(3, 70, "(1)");
@@ -386,7 +392,7 @@ void ModePage(Page& p) {
   p.I(3, 50, "例1 ");
   p.Then(0, "次のデータの最頻値を求めなさい。");
   p.I(0, 55, "");
-  DataCell(s, s.LineEndX, s.LineY, kModeScores1);
+  DataCell(p, s.LineEndX, s.LineY, kModeScores1);
   p.Pause();
 
   p.I(3, 55, "");
@@ -399,7 +405,7 @@ void ModePage(Page& p) {
   p.I(3, 60, "例2 ");
   p.Then(0, "次のデータの最頻値を求めなさい。");
   p.I(0, 55, "");
-  DataCell(s, s.LineEndX, s.LineY, kModeScores2);
+  DataCell(p, s.LineEndX, s.LineY, kModeScores2);
   p.Pause();
 
   p.I(0, 55, "全部1回ずつ。");
