@@ -69,6 +69,25 @@ TEST(MeanPage, ShowsExactQuotientsBeforeRoundedMeans) {
   }
 }
 
+TEST(MeanPage, WorkedLineStandsBelowTheDataBox) {
+  Engine e(Keys(3, 2, 30));
+  RunProgram(e, unit1::Unit1());
+  // The box of the five scores (outline 0, fill 13), then the first line worked under it.
+  size_t i = 0;
+  float boxBottom = -1;
+  for (; i < e.host.ops.size() && boxBottom < 0; ++i) {
+    const auto* box = std::get_if<LineOp>(&e.host.ops[i]);
+    if (box && box->mode == kLineFilledBox && box->colour == 0 && box->fill == 13) boxBottom = box->y2;
+  }
+  ASSERT_GE(boxBottom, 0);
+  for (; i < e.host.ops.size(); ++i) {
+    const auto* sym = std::get_if<SymbolOp>(&e.host.ops[i]);
+    if (sym && sym->text == "平") break;
+  }
+  ASSERT_LT(i, e.host.ops.size());
+  EXPECT_GE(std::get<SymbolOp>(e.host.ops[i]).y, boxBottom);
+}
+
 TEST(MeanPage, ShowsTheSameSumsAfterTheMedianPageSortedTheLists) {
   // Page 3 takes fewer than 40 keys; the rest wait at the sub-menu, which ignores them.
   Engine e(Keys(3, 3, 40) + "2\r" + std::string(30, 'x'));
@@ -163,6 +182,26 @@ TEST(Exercise9Page, RelativePolygonsCloseOnTheAxis) {
     EXPECT_NEAR(top, 485 - 800 * c.peak, 0.01f);
     EXPECT_NEAR(segments.back().x2, c.endX, 0.01f);
     EXPECT_NEAR(segments.back().y2, 485, 0.01f);
+  }
+}
+
+TEST(SummaryTables, AppearWithThePageBeforeItsFirstPause) {
+  struct Case {
+    int section, page;
+    std::vector<std::string> values;  // header, then values down each column
+  };
+  const Case kTables[] = {
+      {3, 6, {"(ｱ)2.32秒2.34秒2.30秒", "(ｲ)2.72秒2.70秒2.70秒"}},
+      {3, 7, {"(ｱ)1.94秒2.78秒0.84秒2.32秒2.34秒2.30秒", "(ｲ)2.36秒3.04秒0.68秒2.72秒2.70秒2.70秒"}},
+      {4, 6, {"(ｲ)2.36秒3.04秒0.68秒2.72秒2.70秒2.70秒", "(ｳ)2.51秒4.05秒1.54秒3.28秒3.29秒3.30秒"}},
+  };
+  for (const auto& c : kTables) {
+    SCOPED_TRACE(c.page);
+    Engine e(Keys(c.section, c.page, 0));
+    RunProgram(e, unit1::Unit1());
+    const std::vector<std::string> steps = StepTexts(e);
+    ASSERT_GT(steps.size(), kFirstStep);
+    for (const auto& column : c.values) EXPECT_NE(steps[kFirstStep].find(column), std::string::npos) << column;
   }
 }
 
