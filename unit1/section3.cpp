@@ -179,10 +179,11 @@ void DrawScoreTable(Page& p) {
   }
 }
 
-// Exercise table: the classes, an almost empty class-value column, and the
-// frequencies of (ア) and (イ) side by side. Rows of classes are 40 high from y 190.
+// Top of row 1 to 8 (the seven classes and the total) of the exercise table.
 float JointRowY(int row) { return 190 + 40 * static_cast<float>(row - 1); }
 
+// Exercise table: the classes, a class-value column with only the given value,
+// and the frequencies of (ア) and (イ) side by side.
 void DrawJointTable(State& s) {
   PlainCell2(s, 80, 130, 190, 60, "階級(秒)", "以上　 未満", kHeaderCell);
   for (int row = 1; row <= 8; ++row) {
@@ -193,8 +194,8 @@ void DrawJointTable(State& s) {
 
   PlainCell2(s, 270, 130, 114, 60, "階級値", "(秒)", kHeaderCell);
   for (int row = 1; row <= 8; ++row) {
-    std::string_view text = row == kGivenClassValueRow ? kClassValues[static_cast<size_t>(row - 1)] : "";
-    if (row == 8) text = "／";
+    const std::string_view text =
+        row == 8 ? "／" : (row == kGivenClassValueRow ? kClassValues[static_cast<size_t>(row - 1)] : "");
     PlainCell(s, 270, JointRowY(row), 114, 40, text, kBodyCell);
   }
 
