@@ -47,7 +47,7 @@ std::vector<LineOp> BarsAt(const Engine& e, float x, int fill) {
 // Page 1 up to the honest graph: the cut graph is labelled "70" at its origin and
 // is ten times as steep; the graphs on the full scale start at "0".
 TEST(VisitorGraphs, CutAxisShowsItsOriginAndExaggerates) {
-  Engine e("1\r1\r" "x", 2);
+  Engine e("1\r1\rx", 2);
   RunProgram(e, Unit2());
 
   // All three grids are 5 rows of 40 from y = 300, so the origin is at y = 500 and
@@ -79,7 +79,7 @@ TEST(VisitorGraphs, CutAxisShowsItsOriginAndExaggerates) {
 // Page 3 to its end: each column of a histogram holds the frequency of its class,
 // and both frames, drawn without an origin label of their own, show "0".
 TEST(EggHistograms, BarsFollowTheFrequencyTable) {
-  Engine e("1\r3\r" "xxx", 2);
+  Engine e("1\r3\rxxx", 2);
   RunProgram(e, Unit2());
 
   // Grids of 5 rows of 35 from y = 400: origin at y = 575, one count is 35 high.

@@ -37,7 +37,9 @@ float ColumnX(const FrequencyTable& t, int column) {
   return x;
 }
 
-float RowY(const FrequencyTable& t, int row) { return t.top + kHeadingHeight + kRowHeight * static_cast<float>(row - 1); }
+float RowY(const FrequencyTable& t, int row) {
+  return t.top + kHeadingHeight + kRowHeight * static_cast<float>(row - 1);
+}
 
 void DrawCell(State& s, const FrequencyTable& t, int column, int row, std::string_view text, int colour = 0,
               int fill = 15) {
