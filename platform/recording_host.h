@@ -21,7 +21,7 @@ class RecordingHost : public Host {
   void Circle(const CircleOp& op) override { ops.push_back(op); }
   void Connect(const ConnectOp& op) override { ops.push_back(op); }
   void Symbol(const SymbolOp& op) override { ops.push_back(op); }
-  void Cls() override { ops.push_back(ClsOp{}); }
+  void Cls() override { ops.emplace_back(std::in_place_type<ClsOp>); }
   std::string Inkey() override {
     if (keys_.empty()) throw EndOfRun{0};
     std::string k = keys_.front();
@@ -29,7 +29,7 @@ class RecordingHost : public Host {
     ops.push_back(KeyOp{k});
     return k;
   }
-  void Wait() override { ops.push_back(WaitOp{}); }
+  void Wait() override { ops.emplace_back(std::in_place_type<WaitOp>); }
   std::string Time() override { return time_; }
 
   void AddKeys(const std::string& keys) {
