@@ -260,7 +260,6 @@ void EggsPage(Page& p) {
 
 // Page 3 "ヒストグラムで": the two ranges seen as two histograms.
 void HistogramsPage(Page& p) {
-  p.Pen(3);  // the tables look the same whichever page came before
   p.At(7, 40, 30, "範囲の違いをヒストグラムで見てみよう。");
   LoadEggData(p.s);
   DrawEggFrequencyTable(p, 840, 20);

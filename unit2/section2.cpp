@@ -156,7 +156,6 @@ void DrawHiddenCell(State& s, const HiddenCell& h, std::string_view text) {
 // "平均値": the worked example, one cell at a time.
 void SleepPage(Page& p) {
   State& s = p.s;
-  p.Pen(3);  // the table looks the same whichever page came before
   p.At(3, 40, 30, "度数分布表から平均値を求めよう。");
 
   DrawHeadings(s, kSleepTable, "睡眠時間(時間)", "(時間)");
@@ -209,7 +208,6 @@ void SleepPage(Page& p) {
 // "問１": the answer, with the sum and the mean computed from the table.
 void CommutePage(Page& p) {
   State& s = p.s;
-  p.Pen(3);
   p.At(3, 40, 30, "教科書P231 問1解答");
 
   const float sum = FillWorkValues(s, kCommuteCounts, kCommuteClassValues);
@@ -267,7 +265,6 @@ void CommutePage(Page& p) {
 // "練習": a new random table for every exercise until the pupil enters 1.
 void PracticePage(Page& p) {
   State& s = p.s;
-  p.Pen(3);
   s.EntryValue = 3;
   while (s.EntryValue != 1) {
     ClearSurface(s);
