@@ -972,6 +972,35 @@ TEST(PlainText, EmptyLineLeavesBoldOffAndSize16) {
   EXPECT_FLOAT_EQ(e.s.Font.size, 16);
 }
 
+// A malformed byte reaches the host as U+FFFD, one two-byte cell (30) per byte,
+// as Characters() splits the text: the canvas and the trace get whole UTF-8.
+TEST(PlainText, MalformedBytesAreDrawnAsReplacementCharacters) {
+  const std::string kReplacement = "\xEF\xBF\xBD";
+  const struct {
+    const char* name;
+    std::string text;
+    std::vector<std::string> symbols;
+    float width;
+  } cases[] = {
+      {"stray continuation byte", "\xBA", {kReplacement}, 30},
+      {"between digits", "1\xFF" "2", {"1", kReplacement, "2"}, 20 + 30 + 20},
+      {"cut-off sequence", "\xE4\xBA", {kReplacement, kReplacement}, 60},  // each byte alone
+      {"lead byte before a whole character", "\xE4人", {kReplacement, "人"}, 60},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Engine e;
+    e.s.TextX = 10;
+    e.s.TextLine = c.text;
+    DrawPlainText(e.s);
+    std::vector<std::string> texts;
+    for (const auto& sym : e.Symbols()) texts.push_back(sym.text);
+    EXPECT_EQ(texts, c.symbols);
+    EXPECT_FLOAT_EQ(e.s.TextX, 10 + c.width);
+    EXPECT_FLOAT_EQ(MeasurePlainText(e.s, c.text), c.width);
+  }
+}
+
 TEST(PlainText, MeasuringDrawsNothingAndKeepsFields) {
   Engine e;
   e.s.TextX = 1;

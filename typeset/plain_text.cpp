@@ -61,8 +61,10 @@ void DrawPlainText(State& s) {
   PenGuard pen(s);  // the pen width in force on entry comes back
   while (!s.TextLine.empty()) {
     const float cx = s.TextX, cy = s.TextY;
-    const std::string g(FirstCharacter(s.TextLine));
-    s.TextLine.erase(0, g.size());
+    const std::string_view first = FirstCharacter(s.TextLine);
+    // A malformed byte is drawn as U+FFFD, as Characters() reads it, never passed on.
+    const std::string g = Characters(first).front();
+    s.TextLine.erase(0, first.size());
     SetFontBold(s, true);
     SetFontSize(s, 15);
     const float advance = DrawPlainGlyph(s, g, cx, cy);
