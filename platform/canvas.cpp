@@ -26,10 +26,7 @@ bool WipesPicture(const Op& op) {
          std::max(l->y1, l->y2) >= kLogicalHeight;
 }
 
-struct Bounds {
-  float x0, y0, x1, y1;
-  bool Inside(const Bounds& o) const { return x0 >= o.x0 && y0 >= o.y0 && x1 <= o.x1 && y1 <= o.y1; }
-};
+using Bounds = LogicalBounds;
 
 Bounds Around(float xa, float ya, float xb, float yb, float margin) {
   return {std::min(xa, xb) - margin, std::min(ya, yb) - margin, std::max(xa, xb) + margin, std::max(ya, yb) + margin};
@@ -129,12 +126,25 @@ void Canvas::Draw(const Op& op) {
   // waiting for hours, or a class pressing keys at a menu, costs no memory.
   if (WipesPicture(op)) {
     picture_.clear();
+    bounds_.clear();
   } else if (auto cover = Covered(op)) {
-    std::erase_if(picture_, [&](const Op& old) { return OpBounds(old).Inside(*cover); });
+    size_t kept = 0;
+    for (size_t i = 0; i < picture_.size(); ++i) {
+      if (bounds_[i].Inside(*cover)) continue;
+      if (kept != i) {
+        picture_[kept] = std::move(picture_[i]);
+        bounds_[kept] = bounds_[i];
+      }
+      ++kept;
+    }
+    picture_.resize(kept);
+    bounds_.resize(kept);
   } else if (!picture_.empty() && SameShape(picture_.back(), op)) {
     picture_.pop_back();
+    bounds_.pop_back();
   }
   picture_.push_back(op);
+  bounds_.push_back(OpBounds(op));
   Render(op);
 }
 

@@ -18,6 +18,12 @@ namespace mebuki {
 inline constexpr int kLogicalWidth = 1440;
 inline constexpr int kLogicalHeight = 900;
 
+// Everything an operation can touch, in logical units.
+struct LogicalBounds {
+  float x0, y0, x1, y1;
+  bool Inside(const LogicalBounds& o) const { return x0 >= o.x0 && y0 >= o.y0 && x1 <= o.x1 && y1 <= o.y1; }
+};
+
 struct DeviceRect {
   int x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // half-open
   bool Empty() const { return x1 <= x0 || y1 <= y0; }
@@ -65,7 +71,8 @@ class Canvas {
   double scale_ = 1, offsetX_ = 0, offsetY_ = 0;
   cairo_surface_t* surface_ = nullptr;
   cairo_t* cr_ = nullptr;
-  std::vector<Op> picture_;  // operations since the page was last wiped
+  std::vector<Op> picture_;            // operations since the page was last wiped
+  std::vector<LogicalBounds> bounds_;  // what each of them can touch, worked out once
   DeviceRect dirty_;
   std::map<std::tuple<std::string, bool, bool>, FaceInfo> faces_;
 };
