@@ -16,6 +16,7 @@
 #include "platform/keys.h"
 #include "platform/trace_host.h"
 #include "platform/window_host.h"
+#include "shell/step_timer.h"
 #include "shell/walk.h"
 
 namespace mebuki {
@@ -27,6 +28,7 @@ struct Options {
   std::string time;                 // "" for the local time
   std::string trace;
   std::string screenshot;
+  std::string stepTimes;            // one JSON line per key read: the time of each step
   bool walk = false;                // visit every page, headless
   std::string exportTo;             // FILE.pdf or DIR/: every finished page (implies the walk)
   double scale = 1;                 // headless canvas at this many times 1440 x 900
@@ -81,7 +83,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, const std::string& na
     if (arg == "--walk") {
       o.walk = true;
     } else if (arg == "--keys" || arg == "--time" || arg == "--trace" || arg == "--screenshot" || arg == "--export" ||
-               arg == "--scale") {
+               arg == "--scale" || arg == "--step-times") {
       if (!hasValue) return fail("missing value after " + arg);
       const std::string value = argv[++i];
       if (arg == "--keys") {
@@ -97,6 +99,9 @@ std::optional<Options> ParseOptions(int argc, char** argv, const std::string& na
         auto scale = ParseScale(value);
         if (!scale) return fail("bad --scale value (want a number from 0.1 to 8, such as 1 or 4/3): " + value);
         o.scale = *scale;
+      } else if (arg == "--step-times") {
+        if (value.empty()) return fail("empty --step-times file name");
+        o.stepTimes = value;
       } else if (arg == "--trace") {
         if (value.empty()) return fail("empty --trace file name");
         o.trace = value;
@@ -158,6 +163,15 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
       return 2;
     }
     host = trace.get();
+  }
+  std::unique_ptr<StepTimer> timer;
+  if (!options->stepTimes.empty()) {
+    timer = std::make_unique<StepTimer>(*host, s, options->stepTimes);
+    if (!timer->ok()) {
+      std::fprintf(stderr, "%s: cannot write the step times %s\n", name.c_str(), options->stepTimes.c_str());
+      return 2;
+    }
+    host = timer.get();
   }
 
   s.host = host;

@@ -1,0 +1,55 @@
+// Times every step of a run: a host that wraps another and, each time a key is
+// read, writes one JSON line with the milliseconds since the previous key was
+// read (steady clock) and the page the step was drawn on. The first line is the
+// start-up: the first picture is ready when the program first asks for a key;
+// it is timed from the kernel's record of the process start (to a clock tick)
+// and given as the steady clock's reading, so that a launcher can time it
+// exactly against its own.
+//
+//   {"startup_ms":40.0,"clock_ns":81234567890123}
+//   {"n":1,"ms":0.004,"location":0}
+//   {"n":7,"ms":3.906,"location":101}
+//
+// A location is 100 x section + page, 0 at the main menu, 100 x section at a
+// sub-menu; a step that runs from a sub-menu into a page, or from a page back
+// to its sub-menu, is given the page.
+#pragma once
+
+#include <chrono>
+#include <fstream>
+#include <string>
+
+#include "platform/host.h"
+#include "shell/state.h"
+
+namespace mebuki {
+
+class StepTimer : public Host {
+ public:
+  StepTimer(Host& inner, const State& state, const std::string& path);
+  bool ok() const { return out_.good(); }
+
+  void Line(const LineOp& op) override { inner_.Line(op); }
+  void Circle(const CircleOp& op) override { inner_.Circle(op); }
+  void Connect(const ConnectOp& op) override { inner_.Connect(op); }
+  void Symbol(const SymbolOp& op) override { inner_.Symbol(op); }
+  void Cls() override { inner_.Cls(); }
+  std::string Inkey() override;
+  void Wait() override { inner_.Wait(); }
+  std::string Time() override { return inner_.Time(); }
+  void MaximizeWindow() override { inner_.MaximizeWindow(); }
+  void IdleUntilClosed() override;
+  void PageComplete(const PageLabel& label) override { inner_.PageComplete(label); }
+  bool WritePng(const std::string& path) override { return inner_.WritePng(path); }
+
+ private:
+  Host& inner_;
+  const State& s_;
+  std::ofstream out_;
+  bool started_ = false;
+  int keys_ = 0;
+  int lastLocation_ = 0;
+  std::chrono::steady_clock::time_point last_;
+};
+
+}  // namespace mebuki
