@@ -1,0 +1,309 @@
+#!/usr/bin/env python3
+"""The benchmark of both programs: start-up, every step of the walk through
+every page at three projector sizes, peak memory, and the idle CPU of the real
+window at a pause. Several runs of each figure, medians reported; one table on
+standard output and the same figures in BUILD/bench.json. Nothing fails on a
+figure: the targets are reported as met or not.
+
+    tools/bench.py BUILD [--runs N] [--idle-runs N] [--idle-seconds S]
+"""
+import argparse
+import json
+import os
+import platform
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+SCALES = [("1", 1.0), ("4/3", 4 / 3), ("8/3", 8 / 3)]
+PROGRAMS = ["mebuki1", "mebuki2"]
+TIME = "09:15:30"  # a fixed seed, so that every run draws the same pages
+PANEL = "1C2C6E"   # the main menu's panel colour, looked for in the window
+SCREEN = (1920, 1200)
+
+TARGETS = [
+    # (figure, limit, unit, what)
+    ("p99_ms_4/3", 8, "ms", "every step's 99th percentile at scale 4/3"),
+    ("max_ms_4/3", 16, "ms", "slowest step at scale 4/3 (one display frame)"),
+    ("startup_ms", 150, "ms", "start-up to the first picture"),
+    ("first_frame_ms", 150, "ms", "start-up to the first frame in the window"),
+    ("idle_cpu_percent", 1, "%", "idle CPU at a pause, of one core"),
+    ("peak_rss_mb", 100, "MB", "peak memory"),
+]
+
+
+def read_lines(path):
+    with open(path) as f:
+        return [json.loads(line) for line in f if line.strip()]
+
+
+def percentile(values, p):
+    """Nearest-rank percentile."""
+    ordered = sorted(values)
+    rank = max(1, -(-len(ordered) * p // 100))
+    return ordered[int(rank) - 1]
+
+
+def run_timed(cmd):
+    """Runs a command to its end; returns (wall ms from launch, peak RSS in MB)."""
+    start = time.monotonic_ns()
+    proc = subprocess.Popen(cmd, stdout=subprocess.DEVNULL)
+    _, status, usage = os.wait4(proc.pid, 0)
+    wall = (time.monotonic_ns() - start) / 1e6
+    proc.returncode = os.waitstatus_to_exitcode(status)
+    if proc.returncode != 0:
+        sys.exit(f"bench: {' '.join(cmd)} ended with status {proc.returncode}")
+    return start, wall, usage.ru_maxrss / 1024
+
+
+def headless(build, program, runs, work):
+    """Start-up and the walk at each scale, headless."""
+    exe = os.path.join(build, program)
+    times = os.path.join(work, f"{program}.jsonl")
+    startups = []
+    for _ in range(runs):
+        start, _, _ = run_timed([exe, "--keys", "", "--time", TIME, "--step-times", times])
+        startups.append((read_lines(times)[0]["clock_ns"] - start) / 1e6)
+    result = {"startup_ms": statistics.median(startups), "scales": {}}
+    for name, _ in SCALES:
+        per_run = []
+        for _ in range(runs):
+            _, wall, rss = run_timed([exe, "--walk", "--time", TIME, "--scale", name, "--step-times", times])
+            steps = [line for line in read_lines(times) if "ms" in line]
+            ms = [s["ms"] for s in steps]
+            slowest = max(steps, key=lambda s: s["ms"])
+            per_run.append({"total_ms": wall, "steps": len(ms), "median_ms": statistics.median(ms),
+                            "p99_ms": percentile(ms, 99), "max_ms": slowest["ms"],
+                            "slowest_location": slowest["location"], "peak_rss_mb": rss})
+        middle = sorted(per_run, key=lambda r: r["max_ms"])[len(per_run) // 2]
+        result["scales"][name] = {
+            **{k: statistics.median(r[k] for r in per_run)
+               for k in ("total_ms", "steps", "median_ms", "p99_ms", "max_ms", "peak_rss_mb")},
+            "slowest_location": middle["slowest_location"],
+        }
+    return result
+
+
+class Display:
+    """Xvfb with a window manager, as on a teacher's desktop."""
+
+    def __enter__(self):
+        self.number = f":{150 + os.getpid() % 50}"
+        self.env = dict(os.environ, DISPLAY=self.number)
+        self.xvfb = subprocess.Popen(["Xvfb", self.number, "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
+                                      "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(100):
+            if subprocess.run(["xdpyinfo"], env=self.env, capture_output=True).returncode == 0:
+                break
+            time.sleep(0.05)
+        self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(1)
+        return self
+
+    def __exit__(self, *_):
+        for proc in (self.wm, self.xvfb):
+            proc.terminate()
+            proc.wait()
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True).stdout.strip()
+
+
+def wait_for(predicate, seconds):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if predicate():
+            return True
+        time.sleep(0.01)
+    return False
+
+
+def cpu_ticks(pid):
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return int(fields[11]) + int(fields[12])  # utime + stime
+
+
+def peak_rss_mb(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1]) / 1024
+    return 0.0
+
+
+def window_run(display, build, program, work, idle_seconds, probe):
+    """One run in the real window: start-up, first frame, then idle at a pause."""
+    times = os.path.join(work, f"{program}-window.jsonl")
+    if os.path.exists(times):
+        os.remove(times)
+    x, y = SCREEN[0] // 2, SCREEN[1] // 3
+    watcher = subprocess.Popen([probe, str(x), str(y), PANEL, "10000"], env=display.env, stdout=subprocess.PIPE,
+                               text=True)
+    watcher.stdout.readline()  # "ready"
+    start = time.monotonic_ns()
+    app = subprocess.Popen([os.path.join(build, program), "--time", TIME, "--step-times", times], env=display.env,
+                           stdout=subprocess.DEVNULL)
+    try:
+        shown = watcher.stdout.readline().strip()
+        watcher.wait()
+        frame_ms = (int(shown) - start) / 1e6 if shown else None
+        wait_for(lambda: os.path.exists(times) and os.path.getsize(times) > 0, 10)
+        ready_ms = (read_lines(times)[0]["clock_ns"] - start) / 1e6
+        result = {"startup_ms": ready_ms, "first_frame_ms": frame_ms, "idle_cpu_percent": None}
+        if idle_seconds > 0:
+            win = ""
+            wait_for(lambda: bool(display.xdotool("search", "--name", f"^{program}$")), 10)
+            win = display.xdotool("search", "--name", f"^{program}$").split("\n")[0]
+            display.xdotool("windowactivate", "--sync", win)
+            for key in ("1", "Return", "1", "Return"):
+                display.xdotool("key", "--window", win, key)
+                time.sleep(0.3)
+            keys_read = lambda: sum(1 for line in read_lines(times) if "n" in line)
+            if not wait_for(lambda: keys_read() >= 4, 10):
+                print(f"bench: {program} did not read the keys typed into its window", file=sys.stderr)
+            time.sleep(2)  # the page draws up to its first pause
+            before, t0 = cpu_ticks(app.pid), time.monotonic()
+            time.sleep(idle_seconds)
+            after, t1 = cpu_ticks(app.pid), time.monotonic()
+            result["idle_cpu_percent"] = 100 * (after - before) / os.sysconf("SC_CLK_TCK") / (t1 - t0)
+        result["peak_rss_mb"] = peak_rss_mb(app.pid)
+        return result
+    finally:
+        app.send_signal(signal.SIGTERM)
+        try:
+            app.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            app.kill()
+            app.wait()
+
+
+def window(build, programs, runs, idle_runs, idle_seconds, probe, work):
+    results = {}
+    with Display() as display:
+        for program in programs:
+            per_run = [window_run(display, build, program, work, idle_seconds if i < idle_runs else 0, probe)
+                       for i in range(max(runs, idle_runs))]
+
+            def median(key):
+                values = [r[key] for r in per_run if r[key] is not None]
+                return statistics.median(values) if values else None
+
+            results[program] = {k: median(k) for k in ("startup_ms", "first_frame_ms", "idle_cpu_percent",
+                                                        "peak_rss_mb")}
+    return results
+
+
+def machine():
+    model = "unknown"
+    with open("/proc/cpuinfo") as f:
+        for line in f:
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+    with open("/proc/meminfo") as f:
+        memory = int(f.readline().split()[1]) // 1024
+    return {"cpus": os.cpu_count(), "cpu_model": model, "memory_mb": memory, "kernel": platform.release()}
+
+
+def summary(program, head, win):
+    """The figures a target is judged on, for one program."""
+    return {
+        "p99_ms_4/3": head["scales"]["4/3"]["p99_ms"],
+        "max_ms_4/3": head["scales"]["4/3"]["max_ms"],
+        "startup_ms": head["startup_ms"],
+        "first_frame_ms": win.get("first_frame_ms") if win else None,
+        "idle_cpu_percent": win.get("idle_cpu_percent") if win else None,
+        "peak_rss_mb": max([s["peak_rss_mb"] for s in head["scales"].values()] +
+                           ([win["peak_rss_mb"]] if win and win.get("peak_rss_mb") else [])),
+    }
+
+
+def fmt(value, digits=1):
+    return "-" if value is None else f"{value:.{digits}f}"
+
+
+def location(code):
+    return "menu" if code == 0 else f"s{code // 100} p{code % 100}"
+
+
+def print_table(report):
+    m = report["machine"]
+    print(f"Mebuki benchmark: {m['cpus']} x {m['cpu_model']}, {m['memory_mb']} MB, Linux {m['kernel']}; "
+          f"median of {report['runs']} runs (idle: {report['idle_runs']} x {report['idle_seconds']} s)")
+    print()
+    header = f"{'figure':<44}" + "".join(f"{p:>16}" for p in PROGRAMS)
+    print(header)
+    print("-" * len(header))
+
+    def row(label, values):
+        print(f"{label:<44}" + "".join(f"{v:>16}" for v in values))
+
+    progs = [report["programs"][p] for p in PROGRAMS]
+    row("start-up to first picture, headless (ms)", [fmt(p["headless"]["startup_ms"]) for p in progs])
+    row("start-up to first picture, window (ms)", [fmt((p.get("window") or {}).get("startup_ms")) for p in progs])
+    row("start-up to first frame shown, window (ms)",
+        [fmt((p.get("window") or {}).get("first_frame_ms")) for p in progs])
+    for name, _ in SCALES:
+        scales = [p["headless"]["scales"][name] for p in progs]
+        row(f"walk at scale {name}: total (ms)", [fmt(s["total_ms"]) for s in scales])
+        row(f"  steps", [f"{s['steps']:.0f}" for s in scales])
+        row(f"  step median / p99 / max (ms)",
+            [f"{s['median_ms']:.2f}/{s['p99_ms']:.1f}/{s['max_ms']:.1f}" for s in scales])
+        row(f"  slowest step", [location(s["slowest_location"]) for s in scales])
+        row(f"  peak memory (MB)", [fmt(s["peak_rss_mb"]) for s in scales])
+    row("window peak memory (MB)", [fmt((p.get("window") or {}).get("peak_rss_mb")) for p in progs])
+    row("idle CPU at a pause, window (% of a core)",
+        [fmt((p.get("window") or {}).get("idle_cpu_percent"), 2) for p in progs])
+    print()
+    print("Targets")
+    for key, limit, unit, what in TARGETS:
+        verdicts = []
+        for p in PROGRAMS:
+            value = report["targets"][p][key]["value"]
+            met = report["targets"][p][key]["met"]
+            verdicts.append("-" if met is None else f"{fmt(value, 2)} {'met' if met else 'MISSED'}")
+        row(f"{what} < {limit} {unit}", verdicts)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("build")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--idle-runs", type=int, default=3)
+    parser.add_argument("--idle-seconds", type=float, default=10)
+    parser.add_argument("--probe", help="the first_frame helper; without it the window figures are left out")
+    args = parser.parse_args()
+
+    has_display = args.probe and all(shutil.which(t) for t in ("Xvfb", "openbox", "xdotool", "xdpyinfo"))
+    report = {"machine": machine(), "runs": args.runs, "idle_runs": args.idle_runs,
+              "idle_seconds": args.idle_seconds, "programs": {}, "targets": {}}
+    with tempfile.TemporaryDirectory() as work:
+        for program in PROGRAMS:
+            print(f"bench: {program} headless ...", file=sys.stderr)
+            report["programs"][program] = {"headless": headless(args.build, program, args.runs, work)}
+        if has_display:
+            print("bench: the window under Xvfb ...", file=sys.stderr)
+            for program, figures in window(args.build, PROGRAMS, args.runs, args.idle_runs, args.idle_seconds,
+                                           args.probe, work).items():
+                report["programs"][program]["window"] = figures
+    for program in PROGRAMS:
+        p = report["programs"][program]
+        figures = summary(program, p["headless"], p.get("window"))
+        report["targets"][program] = {
+            key: {"value": figures[key], "limit": limit, "unit": unit,
+                  "met": None if figures[key] is None else figures[key] < limit}
+            for key, limit, unit, _ in TARGETS}
+    out = os.path.join(args.build, "bench.json")
+    with open(out, "w") as f:
+        json.dump(report, f, indent=2)
+    print_table(report)
+    print(f"\nfigures written to {out}")
+
+
+if __name__ == "__main__":
+    main()
