@@ -236,12 +236,12 @@ def print_table(report):
     print(f"Mebuki benchmark: {m['cpus']} x {m['cpu_model']}, {m['memory_mb']} MB, Linux {m['kernel']}; "
           f"median of {report['runs']} runs (idle: {report['idle_runs']} x {report['idle_seconds']} s)")
     print()
-    header = f"{'figure':<44}" + "".join(f"{p:>16}" for p in PROGRAMS)
+    header = f"{'figure':<44}" + "".join(f"{p:>18}" for p in PROGRAMS)
     print(header)
     print("-" * len(header))
 
     def row(label, values):
-        print(f"{label:<44}" + "".join(f"{v:>16}" for v in values))
+        print(f"{label:<44}" + "".join(f"{v:>18}" for v in values))
 
     progs = [report["programs"][p] for p in PROGRAMS]
     row("start-up to first picture, headless (ms)", [fmt(p["headless"]["startup_ms"]) for p in progs])
