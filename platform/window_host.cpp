@@ -5,7 +5,6 @@
 #include <cstring>
 #include <deque>
 #include <stdexcept>
-#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/headless_host.h"
@@ -54,52 +53,57 @@ std::optional<std::string> FromKeyDown(const SDL_Keysym& k) {
 
 struct WindowHost::Impl {
   SDL_Window* window = nullptr;
-  SDL_Renderer* renderer = nullptr;
-  SDL_Texture* texture = nullptr;
   std::unique_ptr<Canvas> canvas;
-  std::vector<uint32_t> shown;  // the pixels last shown, to skip unchanged frames
   std::deque<std::string> keys;
   bool everShown = false;
 
-  void MakeTexture() {
-    if (texture) SDL_DestroyTexture(texture);
-    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, canvas->Width(),
-                                canvas->Height());
-    shown.assign(static_cast<size_t>(canvas->Width()) * canvas->Height(), 0xFFFFFFFFu);
-  }
+  // The window's own pixels: the picture is copied there directly, without a
+  // GPU renderer, which would cost start-up time and memory for nothing.
+  SDL_Surface* WindowSurface() { return SDL_GetWindowSurface(window); }
 
   void Resized() {
-    int w = 0, h = 0;
-    SDL_GetRendererOutputSize(renderer, &w, &h);
-    if (w == canvas->Width() && h == canvas->Height()) return;
-    canvas->Resize(w, h);
-    MakeTexture();
+    SDL_Surface* surface = WindowSurface();
+    if (!surface) return;
+    if (surface->w != canvas->Width() || surface->h != canvas->Height()) canvas->Resize(surface->w, surface->h);
+    everShown = false;
   }
 
-  // Shows the picture if it changed since it was last shown.
+  // Shows the picture where it changed since it was last shown.
   void Present() {
+    SDL_Surface* target = WindowSurface();
+    if (!target) return;
+    if (target->w != canvas->Width() || target->h != canvas->Height()) Resized();
     DeviceRect d = canvas->TakeDirty();
-    if (d.Empty() && everShown) return;
     if (!everShown) d = {0, 0, canvas->Width(), canvas->Height()};
+    if (d.Empty()) return;
     cairo_surface_t* surface = canvas->Surface();
     cairo_surface_flush(surface);
     const int stride = cairo_image_surface_get_stride(surface);
-    const auto* data = cairo_image_surface_get_data(surface);
-    bool changed = !everShown;
-    for (int y = d.y0; y < d.y1; ++y) {
-      const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride) + d.x0;
-      uint32_t* mirror = shown.data() + static_cast<size_t>(y) * canvas->Width() + d.x0;
-      const size_t n = static_cast<size_t>(d.x1 - d.x0);
-      if (std::memcmp(row, mirror, n * 4) != 0) {
-        changed = true;
-        std::memcpy(mirror, row, n * 4);
-      }
-    }
-    if (!changed) return;
+    auto* data = cairo_image_surface_get_data(surface);
     SDL_Rect rect{d.x0, d.y0, d.x1 - d.x0, d.y1 - d.y0};
-    SDL_UpdateTexture(texture, &rect, data + static_cast<size_t>(d.y0) * stride + d.x0 * 4, stride);
-    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-    SDL_RenderPresent(renderer);
+    if (target->format->format == SDL_PIXELFORMAT_RGB888 || target->format->format == SDL_PIXELFORMAT_ARGB8888) {
+      // Same layout as the canvas: copy only rows that changed, and skip the
+      // update when nothing did (the entry cursor redraws itself in place).
+      bool changed = !everShown;
+      SDL_LockSurface(target);
+      for (int y = d.y0; y < d.y1; ++y) {
+        const auto* from = data + static_cast<size_t>(y) * stride + d.x0 * 4;
+        auto* to = static_cast<unsigned char*>(target->pixels) + static_cast<size_t>(y) * target->pitch + d.x0 * 4;
+        const size_t n = static_cast<size_t>(d.x1 - d.x0) * 4;
+        if (std::memcmp(from, to, n) != 0) {
+          std::memcpy(to, from, n);
+          changed = true;
+        }
+      }
+      SDL_UnlockSurface(target);
+      if (!changed) return;
+    } else {
+      SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(data, canvas->Width(), canvas->Height(), 32, stride,
+                                                               SDL_PIXELFORMAT_RGB888);
+      SDL_BlitSurface(source, &rect, target, &rect);
+      SDL_FreeSurface(source);
+    }
+    SDL_UpdateWindowSurfaceRects(window, &rect, 1);
     everShown = true;
   }
 
@@ -142,21 +146,19 @@ WindowHost::WindowHost(const std::string& title, std::string time) : impl_(new I
     throw std::runtime_error(SDL_GetError());
   }
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  // The window's pixels come straight from the canvas: no GPU renderer behind
+  // the window surface (it would load a whole OpenGL stack for a copy).
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kLogicalWidth,
                                    kLogicalHeight, SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
   if (!impl_->window) throw std::runtime_error(SDL_GetError());
-  impl_->renderer = SDL_CreateRenderer(impl_->window, -1, 0);
-  if (!impl_->renderer) throw std::runtime_error(SDL_GetError());
-  int w = 0, h = 0;
-  SDL_GetRendererOutputSize(impl_->renderer, &w, &h);
-  impl_->canvas = std::make_unique<Canvas>(w, h);
-  impl_->MakeTexture();
+  SDL_Surface* surface = impl_->WindowSurface();
+  if (!surface) throw std::runtime_error(SDL_GetError());
+  impl_->canvas = std::make_unique<Canvas>(surface->w, surface->h);
   SDL_StartTextInput();
 }
 
 WindowHost::~WindowHost() {
-  if (impl_->texture) SDL_DestroyTexture(impl_->texture);
-  if (impl_->renderer) SDL_DestroyRenderer(impl_->renderer);
   if (impl_->window) SDL_DestroyWindow(impl_->window);
   SDL_Quit();
 }
@@ -171,7 +173,7 @@ std::string WindowHost::Inkey() {
   impl_->Pump();
   if (impl_->keys.empty()) {
     impl_->Present();
-    impl_->Sleep(20);
+    impl_->Sleep(100);  // a key wakes it at once
   }
   if (impl_->keys.empty()) return "";
   std::string key = impl_->keys.front();

@@ -12,6 +12,7 @@
 #include <ctime>
 
 #include "platform/export_host.h"
+#include "platform/fonts.h"
 #include "platform/headless_host.h"
 #include "platform/keys.h"
 #include "platform/trace_host.h"
@@ -123,6 +124,10 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
   const std::string name = unit.program == 1 ? "mebuki1" : "mebuki2";
   std::optional<Options> options = ParseOptions(argc, argv, name);
   if (!options) return 2;
+
+  for (const std::string& warning : MissingFontWarnings()) {
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), warning.c_str());
+  }
 
   std::unique_ptr<Host> base;
   HeadlessHost* canvasHost = nullptr;

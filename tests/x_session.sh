@@ -1,0 +1,57 @@
+# Helpers of the real-window tests, sourced by them: an Xvfb display with a
+# window manager, as on a teacher's desktop.
+
+# Libraries the window loads and unloads at run time (the X and GL drivers)
+# leave allocations the leak checker cannot name; the window's own code is
+# leak-checked by the headless tests.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+
+# Starts Xvfb and openbox; exports DISPLAY. Call stop_x_session on exit.
+start_x_session() {
+  local display=:$((90 + RANDOM % 100))
+  Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+  X_SERVER=$!
+  export DISPLAY=$display
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  openbox >/dev/null 2>&1 &
+  X_WM=$!
+  sleep 1
+}
+
+stop_x_session() {
+  [ -n "${X_WM:-}" ] && kill "$X_WM" 2>/dev/null
+  [ -n "${X_SERVER:-}" ] && kill "$X_SERVER" 2>/dev/null
+  return 0
+}
+
+# Prints the id of the window named $1, waiting up to 10 s.
+find_window() {
+  local win=""
+  for _ in $(seq 100); do
+    win=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1 || true)
+    [ -n "$win" ] && break
+    sleep 0.1
+  done
+  printf '%s' "$win"
+}
+
+# Waits up to 10 s until file $1 contains the text $2.
+wait_for_text() {
+  for _ in $(seq 100); do grep -q -- "$2" "$1" 2>/dev/null && return 0; sleep 0.1; done
+  return 1
+}
+
+# Closes window $1 as a teacher would, with the window manager's Alt+F4.
+close_window() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
+  xdotool key alt+F4
+}
+
+# Waits up to $2 tenths of a second for process $1 (a child of this shell) to
+# end; sets EXIT_STATUS to its status, or to "running".
+wait_for_exit() {
+  for _ in $(seq "$2"); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$1" 2>/dev/null; then EXIT_STATUS=running; return; fi
+  EXIT_STATUS=0
+  wait "$1" || EXIT_STATUS=$?
+}
