@@ -26,6 +26,9 @@ std::string NumberText(float value) {
   const std::string sign = std::signbit(v) && v != 0 ? "-" : " ";
   const double a = std::fabs(v);
   if (a == 0) return " 0";
+  // Whole numbers of up to six digits are written as they are; most of the
+  // numbers the lessons refresh (counts, empty table entries) are such.
+  if (a < 1e6 && a == std::floor(a)) return sign + std::to_string(static_cast<long>(a));
 
   // Six significant digits, correctly rounded from the single-precision value.
   char buf[64];
