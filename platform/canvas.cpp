@@ -121,7 +121,9 @@ void Canvas::Clear() {
 }
 
 void Canvas::Draw(const Op& op) {
-  if (std::holds_alternative<WaitOp>(op) || std::holds_alternative<KeyOp>(op)) return;
+  if (std::holds_alternative<WaitOp>(op) || std::holds_alternative<KeyOp>(op) || std::holds_alternative<ClickOp>(op)) {
+    return;
+  }
   // The picture keeps only what can still be seen, so that a lesson left
   // waiting for hours, or a class pressing keys at a menu, costs no memory.
   if (WipesPicture(op)) {

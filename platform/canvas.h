@@ -45,6 +45,10 @@ class Canvas {
   int Width() const { return width_; }
   int Height() const { return height_; }
   double Scale() const { return scale_; }
+  // The logical point under a device pixel.
+  Point ToLogical(double x, double y) const {
+    return {static_cast<float>((x - offsetX_) / scale_), static_cast<float>((y - offsetY_) / scale_)};
+  }
   // Operations kept to draw the picture again.
   size_t PictureSize() const { return picture_.size(); }
   // Device area changed since the last call, clipped to the surface.

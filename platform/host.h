@@ -8,6 +8,7 @@
 // either, and the in-memory recorder used by tests.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -33,6 +34,8 @@ class Host {
 
   // At once: "" when no key waits, else one character (see platform/keys.h).
   virtual std::string Inkey() = 0;
+  // A left click or touch since the last call, in logical units (taken once).
+  virtual std::optional<Point> TakeClick() { return std::nullopt; }
   // Shows the picture and pauses about a tenth of a second.
   virtual void Wait() = 0;
   // "HH:MM:SS", local time (or the time given on the command line).

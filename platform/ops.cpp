@@ -63,6 +63,9 @@ struct Writer {
   std::string operator()(const ClsOp&) const { return "{\"op\":\"cls\"}"; }
   std::string operator()(const WaitOp&) const { return "{\"op\":\"wait\"}"; }
   std::string operator()(const KeyOp& o) const { return "{\"op\":\"key\",\"key\":" + Str(o.key) + "}"; }
+  std::string operator()(const ClickOp& o) const {
+    return "{\"op\":\"click\",\"x\":" + Num(o.x) + ",\"y\":" + Num(o.y) + "}";
+  }
 };
 
 }  // namespace

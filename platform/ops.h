@@ -65,6 +65,9 @@ struct WaitOp {};
 struct KeyOp {
   std::string key;
 };
+struct ClickOp {
+  float x, y;  // a left click or touch, in logical units
+};
 
 // A finished lesson page (or a section's goal page), as exports name it.
 struct PageLabel {
@@ -75,7 +78,7 @@ struct PageLabel {
   int pageNumber = 0;    // 0 for a goal page
 };
 
-using Op = std::variant<LineOp, CircleOp, ConnectOp, SymbolOp, ClsOp, WaitOp, KeyOp>;
+using Op = std::variant<LineOp, CircleOp, ConnectOp, SymbolOp, ClsOp, WaitOp, KeyOp, ClickOp>;
 
 // One JSON object (without newline) for the trace.
 std::string ToJson(const Op& op);

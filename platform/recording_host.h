@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,19 @@ class RecordingHost : public Host {
     if (keys_.empty()) throw EndOfRun{0};
     std::string k = keys_.front();
     keys_.pop_front();
+    if (k == kClickMark) {  // no key this time, but a click waits
+      click_ = clicks_.front();
+      clicks_.pop_front();
+      return "";
+    }
     ops.push_back(KeyOp{k});
     return k;
+  }
+  std::optional<Point> TakeClick() override {
+    std::optional<Point> click = click_;
+    click_.reset();
+    if (click) ops.push_back(ClickOp{click->x, click->y});
+    return click;
   }
   void Wait() override { ops.emplace_back(std::in_place_type<WaitOp>); }
   std::string Time() override { return time_; }
@@ -35,12 +47,20 @@ class RecordingHost : public Host {
   void AddKeys(const std::string& keys) {
     for (auto& ch : Characters(keys)) keys_.push_back(ch);
   }
+  // After the keys given so far, a left click at (x, y).
+  void AddClick(float x, float y) {
+    keys_.push_back(kClickMark);
+    clicks_.push_back({x, y});
+  }
   size_t KeysLeft() const { return keys_.size(); }
 
   std::vector<Op> ops;
 
  private:
+  static constexpr const char* kClickMark = "\x7f<click>";
   std::deque<std::string> keys_;
+  std::deque<Point> clicks_;
+  std::optional<Point> click_;
   std::string time_;
 };
 

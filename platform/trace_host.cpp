@@ -31,6 +31,11 @@ std::string TraceHost::Inkey() {
   if (!key.empty()) Write(KeyOp{key});
   return key;
 }
+std::optional<Point> TraceHost::TakeClick() {
+  std::optional<Point> click = inner_.TakeClick();
+  if (click) Write(ClickOp{click->x, click->y});
+  return click;
+}
 void TraceHost::Wait() {
   Write(WaitOp{});
   inner_.Wait();

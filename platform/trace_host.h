@@ -19,6 +19,7 @@ class TraceHost : public Host {
   void Symbol(const SymbolOp& op) override;
   void Cls() override;
   std::string Inkey() override;
+  std::optional<Point> TakeClick() override;
   void Wait() override;
   std::string Time() override { return inner_.Time(); }
   void MaximizeWindow() override { inner_.MaximizeWindow(); }

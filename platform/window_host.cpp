@@ -55,7 +55,24 @@ struct WindowHost::Impl {
   SDL_Window* window = nullptr;
   std::unique_ptr<Canvas> canvas;
   std::deque<std::string> keys;
+  std::deque<Point> clicks;
   bool everShown = false;
+  Uint32 lastMotion = 0;  // the pointer hides after two seconds without moving
+  bool pointerShown = true;
+
+  void ToggleFullScreen() {
+    const bool full = SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP;
+    SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (full) SDL_MaximizeWindow(window);
+    Resized();
+  }
+
+  void TidyPointer() {
+    if (pointerShown && SDL_GetTicks() - lastMotion > 2000) {
+      SDL_ShowCursor(SDL_DISABLE);
+      pointerShown = false;
+    }
+  }
 
   // The window's own pixels: the picture is copied there directly, without a
   // GPU renderer, which would cost start-up time and memory for nothing.
@@ -117,7 +134,26 @@ struct WindowHost::Impl {
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED) everShown = false;
         break;
       case SDL_KEYDOWN:
+        // F11 and Alt+Enter belong to the window: full screen and back.
+        if (e.key.keysym.sym == SDLK_F11 ||
+            ((e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_KP_ENTER) && (e.key.keysym.mod & KMOD_ALT))) {
+          if (!e.key.repeat) ToggleFullScreen();
+          break;
+        }
         if (auto k = FromKeyDown(e.key.keysym)) keys.push_back(*k);
+        break;
+      case SDL_MOUSEBUTTONDOWN:  // touches arrive as clicks too
+        if (e.button.button == SDL_BUTTON_LEFT) clicks.push_back(canvas->ToLogical(e.button.x, e.button.y));
+        break;
+      case SDL_MOUSEWHEEL:
+        if (e.wheel.y > 0) keys.emplace_back(1, keys::kPageUp);  // back, as on a slide remote
+        break;
+      case SDL_MOUSEMOTION:
+        lastMotion = SDL_GetTicks();
+        if (!pointerShown) {
+          SDL_ShowCursor(SDL_ENABLE);
+          pointerShown = true;
+        }
         break;
       case SDL_TEXTINPUT:
         if (auto k = keys::FromTypedText(e.text.text)) keys.push_back(*k);
@@ -171,14 +207,22 @@ void WindowHost::Cls() { impl_->canvas->Draw(ClsOp{}); }
 
 std::string WindowHost::Inkey() {
   impl_->Pump();
-  if (impl_->keys.empty()) {
+  if (impl_->keys.empty() && impl_->clicks.empty()) {
     impl_->Present();
+    impl_->TidyPointer();
     impl_->Sleep(100);  // a key wakes it at once
   }
   if (impl_->keys.empty()) return "";
   std::string key = impl_->keys.front();
   impl_->keys.pop_front();
   return key;
+}
+
+std::optional<Point> WindowHost::TakeClick() {
+  if (impl_->clicks.empty()) return std::nullopt;
+  const Point click = impl_->clicks.front();
+  impl_->clicks.pop_front();
+  return click;
 }
 
 void WindowHost::Wait() {

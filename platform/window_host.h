@@ -23,6 +23,7 @@ class WindowHost : public Host {
   void Symbol(const SymbolOp& op) override;
   void Cls() override;
   std::string Inkey() override;
+  std::optional<Point> TakeClick() override;
   void Wait() override;
   std::string Time() override;
   void MaximizeWindow() override;

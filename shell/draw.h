@@ -57,8 +57,25 @@ inline void SetFontItalic(State& s, bool on) { s.Font.italic = on; }
 inline void SetDrawWidth(State& s, float w) { s.PenWidth = w; }
 inline float GetDrawWidth(const State& s) { return s.PenWidth; }
 
-inline std::string Inkey(State& s) { return s.host->Inkey(); }
-inline void Wait(State& s) { s.host->Wait(); }
+// While a page is drawn again up to an earlier pause, the keys read the first
+// time are answered at once and nothing waits.
+inline bool Replaying(const State& s) { return !s.ReplayKeys.empty(); }
+
+inline std::string Inkey(State& s) {
+  std::string key;
+  if (Replaying(s)) {
+    key = s.ReplayKeys.front();
+    s.ReplayKeys.erase(s.ReplayKeys.begin());
+  } else {
+    key = s.host->Inkey();
+  }
+  if (!key.empty() && s.Location % 100 != 0) s.PageKeys.push_back(key);  // on a page
+  return key;
+}
+
+inline void Wait(State& s) {
+  if (!Replaying(s)) s.host->Wait();
+}
 
 // Restores the pen width when it leaves scope.
 class PenGuard {

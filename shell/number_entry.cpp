@@ -1,4 +1,7 @@
 // Number entry: the one way anything is typed.
+#include <optional>
+#include <string>
+
 #include "platform/keys.h"
 #include "platform/text.h"
 #include "shell/draw.h"
@@ -13,9 +16,23 @@ namespace {
 // together in character order.
 bool IsEntryCharacter(const std::string& key) { return key.size() == 1 && key[0] >= '-' && key[0] <= '9'; }
 
-// The value of an entry; a slash divides once, at its first occurrence. An entry
-// whose divisor is zero (3/0, 3/, a lone "/") is invalid and has the value 0, so
-// the menu in front of the class is simply shown again.
+// The number of the click target hit by a click or touch, if any; clicks
+// elsewhere are dropped.
+std::optional<int> ClickedNumber(State& s) {
+  if (s.ClickTargets.empty() || Replaying(s)) return std::nullopt;
+  const auto click = s.host->TakeClick();
+  if (!click) return std::nullopt;
+  for (const ClickTarget& t : s.ClickTargets) {
+    if (click->x >= t.x0 && click->x < t.x1 && click->y >= t.y0 && click->y < t.y1) return t.number;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+// A slash divides once, at its first occurrence. An entry whose divisor is zero
+// (3/0, 3/, a lone "/") is invalid and has the value 0, so the menu in front of
+// the class is simply shown again.
 float EntryValueOf(const std::string& text) {
   const size_t slash = text.find('/');
   if (slash == std::string::npos) return Val(text);
@@ -23,8 +40,6 @@ float EntryValueOf(const std::string& text) {
   if (divisor == 0) return 0;
   return Val(text.substr(0, slash)) / divisor;
 }
-
-}  // namespace
 
 void ReadNumber(State& s) {
   const float cy = s.EntryBoxY;
@@ -43,6 +58,12 @@ void ReadNumber(State& s) {
     const std::string& key = s.LastKey;
     if (key.empty()) {
       Circle(s, cx + 8, cy + 8, 4, 15);  // the dot blinks at the speed of the loop
+      if (const auto chosen = ClickedNumber(s)) {
+        // As if the number and Enter had been typed.
+        EraseBox(s, s.EntryBoxX, s.EntryBoxY - 8, 192, 30);
+        s.EntryText = std::to_string(*chosen);
+        break;
+      }
       continue;
     }
     if (key[0] == keys::kBackspace || key[0] == keys::kClear || CharacterCount(s.EntryText) > 9) {

@@ -1,4 +1,5 @@
 // Section loops, their sub-menu line at the bottom left, and page pacing.
+#include "platform/keys.h"
 #include "platform/text.h"
 #include "shell/draw.h"
 #include "shell/page.h"
@@ -27,6 +28,8 @@ void DrawMarkupAt(State& s, float x, float y, int colour, const std::string& tex
 
 }  // namespace
 
+void RunPage(State& s, const PageEntry& page, float clearWidth);
+
 void ShowSectionMenu(State& s) {
   s.TextColour = 0;
   s.TextX = 16;
@@ -37,6 +40,10 @@ void ShowSectionMenu(State& s) {
 
 void EraseSectionMenu(State& s) { FilledBox(s, 0, 657, 992, 720, 15, 15); }
 
+// A key that steps back a page: Page Up (what slide remotes send for
+// "previous", and the mouse wheel turned up) and the left arrow.
+bool StepsBack(const std::string& key) { return key.size() == 1 && (key[0] == keys::kPageUp || key[0] == keys::kLeft); }
+
 void PauseForKey(State& s) {
   ColourGuard colour(s);
   PenGuard pen(s);
@@ -44,9 +51,22 @@ void PauseForKey(State& s) {
   FilledBox(s, 96, 657, 400, 693, 13, 4);
   DrawSmallAt(s, 128, 666, 9, "何かキーを押して下さい。");
   s.WaitingFor = kWaitingAtPause;
-  do {
+  ++s.PauseCount;
+  s.KeysBeforePause.push_back(s.PageKeys.size());
+  for (;;) {
+    const bool real = !Replaying(s);
     s.LastKey = Inkey(s);
-  } while (s.LastKey.empty());
+    if (s.LastKey.empty()) {
+      if (s.host->TakeClick()) break;  // a click or touch anywhere continues
+      continue;
+    }
+    if (real && StepsBack(s.LastKey)) {
+      s.PageKeys.pop_back();
+      if (s.PauseCount > 1) throw StepBack{s.PauseCount - 1};
+      continue;  // nothing before the first pause
+    }
+    break;
+  }
   FilledBox(s, 96, 657, 400, 693, 15, 15);
 }
 
@@ -66,6 +86,49 @@ void DrawGoal(State& s, const Section& section) {
   if (section.clearBeforeGoal) ClearSurface(s);
   DrawMarkupAt(s, 44, 240, 3, "<めあて>");
   DrawMarkupAt(s, 44, 305, 0, section.goal);
+}
+
+std::vector<ClickTarget> SubMenuTargets(const std::string& line) {
+  // The line is drawn in the small style from (16,666): 16 a character, but a
+  // half-width blank and the point take no room.
+  std::vector<ClickTarget> targets;
+  float x = 16;
+  for (const std::string& ch : Characters(line)) {
+    const char32_t cp = CodePoint(ch);
+    if (cp >= U'①' && cp <= U'⑳') {
+      if (!targets.empty()) targets.back().x1 = x;
+      targets.push_back({x, 662, x, 686, static_cast<int>(cp - U'①') + 1});
+    }
+    if (ch != " " && ch != ".") x += 16;
+  }
+  if (!targets.empty()) targets.back().x1 = x;
+  return targets;
+}
+
+// Draws a page. Page Up at a pause draws it again from a copy of the state
+// taken as it began (the random generator with it), answering the earlier
+// pauses and entries at once with the keys read the first time.
+void RunPage(State& s, const PageEntry& page, float clearWidth) {
+  s.PauseCount = 0;
+  s.PageKeys.clear();
+  s.KeysBeforePause.clear();
+  s.ReplayKeys.clear();
+  const State start = s;
+  for (;;) {
+    try {
+      if (page.clearsSurface) ClearSurface(s, clearWidth);
+      if (page.draw) {
+        Page p(s);
+        page.draw(p);
+      }
+      return;
+    } catch (const StepBack& back) {
+      const auto before = s.PageKeys.begin() + static_cast<long>(s.KeysBeforePause.at(static_cast<size_t>(back.pause - 1)));
+      std::vector<std::string> keys(s.PageKeys.begin(), before);
+      s = start;
+      s.ReplayKeys = std::move(keys);
+    }
+  }
 }
 
 std::string PageName(const Section& section, int n) {
@@ -97,7 +160,9 @@ void RunSection(State& s, const Unit& unit, int number) {
     s.TextLine = section.subMenuLine;
     s.WaitingFor = kWaitingAtSubMenu;
     s.ChoiceCount = section.entries;
+    s.ClickTargets = SubMenuTargets(section.subMenuLine);
     ShowSectionMenu(s);
+    s.ClickTargets.clear();
     const float choice = s.EntryValue;
     s.EntryValue = 10;
     EraseSectionMenu(s);
@@ -108,11 +173,7 @@ void RunSection(State& s, const Unit& unit, int number) {
     const size_t index = static_cast<size_t>(chosen - 1);
     const PageEntry page = index < section.pages.size() ? section.pages[index] : PageEntry{};
     s.Location = 100 * number + chosen;
-    if (page.clearsSurface) ClearSurface(s, section.pageClearWidth);
-    if (page.draw) {
-      Page p(s);
-      page.draw(p);
-    }
+    RunPage(s, page, section.pageClearWidth);
     s.host->PageComplete({program, section.menuItem, PageName(section, chosen), number, chosen});
     s.Location = 100 * number;
   }

@@ -42,6 +42,8 @@ void ClearSurface(State& s, float width = 1760);
 void RefreshDataTexts(State& s);
 
 void ReadNumber(State& s);
+// The value of a typed entry, as ReadNumber gives it.
+float EntryValueOf(const std::string& text);
 
 // Runs section `number` (from 1) of the unit until its last entry is chosen.
 void RunSection(State& s, const Unit& unit, int number);
@@ -55,6 +57,18 @@ void DrawGoal(State& s, const Section& section);
 
 // The menu number a typed value chooses: the nearest whole number, halfway up.
 int ChosenNumber(float value);
+
+// What a click or touch chooses: each main-menu item's text, and each entry of a
+// sub-menu line drawn at (16,666), from its circled number to the character
+// before the next.
+std::vector<ClickTarget> MenuTargets(State& s, const Unit& unit);
+std::vector<ClickTarget> SubMenuTargets(const std::string& line);
+
+// Thrown at a pause by Page Up, Left arrow or the wheel: show the page as it
+// stood at pause number `pause` (from 1).
+struct StepBack {
+  int pause;
+};
 
 void ShowErrorScreen(State& s, const RuntimeError& error);
 

@@ -34,6 +34,25 @@ void RefreshDataTexts(State& s) {
   for (int i = 1; i <= 60; ++i) s.WorkTexts(i) = NumberString(s.WorkValues(i));
 }
 
+namespace {
+
+std::string MenuItem(const Unit& unit, int k) {
+  const int last = static_cast<int>(unit.sections.size()) + 1;
+  return k + 1 < last ? unit.sections[static_cast<size_t>(k)].menuItem : std::to_string(last) + "　終了";
+}
+
+}  // namespace
+
+std::vector<ClickTarget> MenuTargets(State& s, const Unit& unit) {
+  std::vector<ClickTarget> targets;
+  const int last = static_cast<int>(unit.sections.size()) + 1;
+  for (int k = 0; k < last; ++k) {
+    const float y = 120 + 60.0f * k;
+    targets.push_back({44, y, 44 + MeasureMarkupText(s, MenuItem(unit, k)), y + 48, k + 1});
+  }
+  return targets;
+}
+
 int ChosenNumber(float value) { return static_cast<int>(RoundHalfUp(value)); }
 
 void StartUp(State& s, const Unit& unit) {
@@ -73,8 +92,7 @@ void MainMenu(State& s, const Unit& unit) {
     FilledBox(s, 22, 10, 22 + 1320, 10 + 600, 15, 10);
     DrawMenuText(s, 264, 30, 15, "＜" + s.ProgramTitle + "　メニュー＞");
     for (int k = 0; k < last; ++k) {
-      const std::string item = k + 1 < last ? unit.sections[k].menuItem : std::to_string(last) + "　終了";
-      DrawMenuText(s, 44, 120 + 60.0f * k, k % 2 == 0 ? 13 : 15, item);
+      DrawMenuText(s, 44, 120 + 60.0f * k, k % 2 == 0 ? 13 : 15, MenuItem(unit, k));
     }
     s.TextColour = 0;
     s.TextX = s.EntryBoxX - 240;
@@ -83,7 +101,9 @@ void MainMenu(State& s, const Unit& unit) {
     DrawSmallText(s);
     s.WaitingFor = kWaitingAtMainMenu;
     s.ChoiceCount = last;
+    s.ClickTargets = MenuTargets(s, unit);
     ReadNumber(s);
+    s.ClickTargets.clear();
     EraseBox(s, s.EntryBoxX - 640, s.EntryBoxY - 8, 1056, 50);
 
     const float value = s.EntryValue;

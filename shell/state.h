@@ -28,6 +28,13 @@ inline constexpr int kErrorIllegalCall = 5;
 // answers by it.
 enum Waiting { kWaitingForNothing, kWaitingAtMainMenu, kWaitingAtSubMenu, kWaitingAtNextStep, kWaitingAtPause };
 
+// A place on the screen that a click or touch can choose, as if its number
+// and Enter had been typed.
+struct ClickTarget {
+  float x0, y0, x1, y1;
+  int number;
+};
+
 // A table of size N holds indices 0 to N; any other index is a run-time error.
 template <class T>
 class Table {
@@ -65,6 +72,13 @@ struct State {
   int Location = 0;               // where the run is: 100 x section + page, 0 at menus
   int WaitingFor = kWaitingForNothing;  // set by the shell before it reads keys
   int ChoiceCount = 0;            // entries of the menu waited at
+  std::vector<ClickTarget> ClickTargets;  // menu entries a click chooses, while a menu waits
+
+  // Stepping back through a page ----------------------------------------------------
+  int PauseCount = 0;                      // pauses reached on the current page
+  std::vector<std::string> PageKeys;       // keys read on the current page, in order
+  std::vector<size_t> KeysBeforePause;     // PageKeys read before each pause began to wait
+  std::vector<std::string> ReplayKeys;     // keys to answer at once while the page is drawn again
 
   // Typesetting state (changed only by the text routines) ----------------------------
   int ExponentPending = 0;        // next glyph is an exponent

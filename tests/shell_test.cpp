@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shell/draw.h"
+#include "platform/text.h"
 #include "shell/page.h"
 #include "shell/shell.h"
 #include "tests/program_support.h"
@@ -226,6 +227,136 @@ TEST(ErrorScreen, ARunTimeErrorEndsOnOneLine) {
   EXPECT_EQ(message.y, 432);
   EXPECT_EQ(message.colour, 13);
   EXPECT_EQ(e.host.KeysLeft(), 2u);  // keys are not read
+}
+
+}  // namespace
+}  // namespace mebuki
+
+namespace mebuki {
+namespace {
+
+using testing::Engine;
+
+TEST(ClickTargets, SubMenuEntriesRunFromTheirNumberToTheNextOne) {
+  struct Case {
+    const char* line;
+    std::vector<ClickTarget> targets;
+  };
+  // 16 a character from x = 16; the leading half-width blank takes no room.
+  const Case kCases[] = {
+      {" ①P214　②P216　③範囲　④終了",
+       {{16, 662, 112, 686, 1}, {112, 662, 208, 686, 2}, {208, 662, 272, 686, 3}, {272, 662, 320, 686, 4}}},
+      // "P238(学びをたしかめよう)の解答　" is 19 characters before "①".
+      {"P238(学びをたしかめよう)の解答　①～③→解答　 ④→終了",
+       {{320, 662, 352, 686, 1}, {352, 662, 432, 686, 3}, {432, 662, 496, 686, 4}}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.line);
+    const auto targets = SubMenuTargets(c.line);
+    ASSERT_EQ(targets.size(), c.targets.size());
+    for (size_t i = 0; i < targets.size(); ++i) {
+      EXPECT_EQ(targets[i].x0, c.targets[i].x0);
+      EXPECT_EQ(targets[i].x1, c.targets[i].x1);
+      EXPECT_EQ(targets[i].y0, c.targets[i].y0);
+      EXPECT_EQ(targets[i].number, c.targets[i].number);
+    }
+  }
+}
+
+TEST(ClickTargets, MenuItemsCoverTheirText) {
+  Engine e;
+  const auto targets = MenuTargets(e.s, unit1::Unit1());
+  ASSERT_EQ(targets.size(), 5u);
+  // "1　導入、範囲": "1" 27 wide, then six full-width characters of 34.
+  EXPECT_EQ(targets[0].x0, 44);
+  EXPECT_EQ(targets[0].x1, 44 + 27 + 6 * 34);
+  EXPECT_EQ(targets[0].y0, 120);
+  EXPECT_EQ(targets[0].y1, 168);
+  EXPECT_EQ(targets[4].number, 5);
+  EXPECT_EQ(targets[4].y0, 360);
+  EXPECT_TRUE(e.host.ops.empty());  // measuring draws nothing
+}
+
+TEST(Clicks, ChooseMenuItemsAndEntriesAndContinuePauses) {
+  Engine e("", 1);
+  e.host.AddClick(500, 500);  // on the panel, off every item: nothing
+  e.host.AddClick(100, 140);  // item 1
+  e.host.AddClick(40, 670);   // entry ① of the sub-menu line
+  e.host.AddClick(700, 300);  // anywhere: the first pause continues
+  testing::RunProgram(e, unit1::Unit1());
+  EXPECT_EQ(MenuPanels(e), 1);
+  EXPECT_TRUE(DrewSubMenu(e));
+  // P214 drew its first step and, after the click, its second pause.
+  int pauses = 0;
+  for (const auto& l : e.Lines()) pauses += l.fill == 4 && l.x1 == 96 && l.y1 == 657;
+  EXPECT_EQ(pauses, 2);
+}
+
+// The drawing operations of a stretch of the recording, keys and clicks left out.
+std::vector<std::string> Drawn(const Engine& e, size_t from, size_t to) {
+  std::vector<std::string> out;
+  for (size_t i = from; i < to; ++i) {
+    const Op& op = e.host.ops[i];
+    if (!std::holds_alternative<KeyOp>(op) && !std::holds_alternative<ClickOp>(op)) out.push_back(ToJson(op));
+  }
+  return out;
+}
+
+// Index of the page's white box, the first after index `from`.
+size_t PageStart(const Engine& e, size_t from) {
+  for (size_t i = from; i < e.host.ops.size(); ++i) {
+    const auto* l = std::get_if<LineOp>(&e.host.ops[i]);
+    if (l && l->x1 == 0 && l->y1 == 0 && l->x2 == 1760 && l->y2 == 1800) return i;
+  }
+  return e.host.ops.size();
+}
+
+// Index just after the n-th key operation (from 1).
+size_t AfterKey(const Engine& e, int n) {
+  for (size_t i = 0; i < e.host.ops.size(); ++i) {
+    if (std::holds_alternative<KeyOp>(e.host.ops[i]) && --n == 0) return i + 1;
+  }
+  return e.host.ops.size();
+}
+
+TEST(StepBack, PageUpDrawsThePageAsAtThePreviousPause) {
+  struct Case {
+    const char* name;
+    int program;
+    std::string keys;  // up to the page's start, then one key per pause
+    int menuKeys;      // keys before the page starts
+  };
+  const Case kCases[] = {
+      {"P214", 1, "1\r1\rab", 4},
+      // The practice page: a second random exercise, stepped back inside it.
+      {"practice", 2, "2\r3\r" "x" "x" "x" "x" "2\r" "x" "x", 4},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    Engine e(c.keys + "\x03", c.program, "10:20:30");
+    testing::RunProgram(e, c.program == 1 ? unit1::Unit1() : unit2::Unit2());
+    const int keys = static_cast<int>(Characters(c.keys).size());
+    // First pass: from the page's start to the wait at the last pause (the
+    // pause that Page Up leaves is the one after it).
+    const auto first = Drawn(e, PageStart(e, AfterKey(e, c.menuKeys)), AfterKey(e, keys) - 1);
+    // After Page Up: the page drawn again, up to that same wait.
+    const auto again = Drawn(e, AfterKey(e, keys + 1), e.host.ops.size());
+    ASSERT_FALSE(again.empty());
+    ASSERT_EQ(first.size(), again.size());
+    for (size_t i = 0; i < first.size(); ++i) ASSERT_EQ(first[i], again[i]) << "operation " << i;
+  }
+}
+
+TEST(StepBack, NothingBeforeTheFirstPause) {
+  Engine e("1\r1\r\x03\x1d", 1);
+  testing::RunProgram(e, unit1::Unit1());
+  EXPECT_TRUE(Drawn(e, AfterKey(e, 5), e.host.ops.size()).empty());  // after Page Up
+}
+
+TEST(StepBack, OtherKeysAtMenusKeepTheirMeaning) {
+  Engine e("\x03" "1\r", 1);  // Page Up at the main menu is ignored like any other key
+  testing::RunProgram(e, unit1::Unit1());
+  EXPECT_TRUE(DrewSubMenu(e));
 }
 
 }  // namespace

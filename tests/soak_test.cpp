@@ -61,8 +61,9 @@ class StormHost : public Host {
     if (left_ > 0) {
       --left_;
       std::string key = RandomKey();
-      const bool endsProgram = s_.WaitingFor == kWaitingAtMainMenu && key[0] == keys::kEnter &&
-                               ChosenNumber(Val(s_.EntryText)) == s_.ChoiceCount;
+      const float value = EntryValueOf(s_.EntryText);
+      const bool endsProgram = s_.WaitingFor == kWaitingAtMainMenu && key[0] == keys::kEnter && value >= 1 &&
+                               value <= s_.ChoiceCount && ChosenNumber(value) == s_.ChoiceCount;
       return endsProgram ? std::string(1, keys::kBackspace) : key;
     }
     if (pending_.empty()) {

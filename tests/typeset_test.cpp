@@ -466,7 +466,7 @@ TEST_P(FractionTest, Layout) {
   EXPECT_FLOAT_EQ(MeasureMarkupText(e.s, c.text), c.endX);
 }
 
-INSTANTIATE_TEST_SUITE_P(Part21, FractionTest, ::testing::ValuesIn(kFractions),
+INSTANTIATE_TEST_SUITE_P(Layouts, FractionTest, ::testing::ValuesIn(kFractions),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Markup, WorkedFractionExactOperations) {
@@ -812,7 +812,7 @@ TEST_P(SmallGlyphTest, DrawsAndReturnsCursor) {
   EXPECT_EQ(e.s.ExponentPending, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Part23, SmallGlyphTest, ::testing::ValuesIn(kSmallGlyphs),
+INSTANTIATE_TEST_SUITE_P(Keys, SmallGlyphTest, ::testing::ValuesIn(kSmallGlyphs),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct TextPair {
@@ -908,7 +908,7 @@ TEST_P(PlainRuleTest, DrawsAndAdvances) {
   EXPECT_FLOAT_EQ(e.s.Font.size, 16);
 }
 
-INSTANTIATE_TEST_SUITE_P(Part24, PlainRuleTest, ::testing::ValuesIn(kPlainRules),
+INSTANTIATE_TEST_SUITE_P(Rules, PlainRuleTest, ::testing::ValuesIn(kPlainRules),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PlainText, Widths) {
