@@ -4,7 +4,10 @@ namespace mebuki {
 
 TraceHost::TraceHost(Host& inner, const std::string& path) : inner_(inner), out_(path, std::ios::binary) {}
 
-void TraceHost::Write(const Op& op) { out_ << ToJson(op) << '\n'; }
+void TraceHost::Write(const Op& op) {
+  out_ << ToJson(op) << '\n';
+  unflushed_ = true;
+}
 
 void TraceHost::Line(const LineOp& op) {
   Write(op);
@@ -27,6 +30,12 @@ void TraceHost::Cls() {
   inner_.Cls();
 }
 std::string TraceHost::Inkey() {
+  // Whatever was drawn is in the file before the program waits, so that a
+  // test watching the trace sees each step as it is shown.
+  if (unflushed_) {
+    out_.flush();
+    unflushed_ = false;
+  }
   std::string key = inner_.Inkey();
   if (!key.empty()) Write(KeyOp{key});
   return key;

@@ -31,6 +31,7 @@ class TraceHost : public Host {
   void Write(const Op& op);
   Host& inner_;
   std::ofstream out_;
+  bool unflushed_ = false;
 };
 
 }  // namespace mebuki

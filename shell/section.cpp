@@ -57,7 +57,10 @@ void PauseForKey(State& s) {
     const bool real = !Replaying(s);
     s.LastKey = Inkey(s);
     if (s.LastKey.empty()) {
-      if (s.host->TakeClick()) break;  // a click or touch anywhere continues
+      if (s.host->TakeClick()) {  // a click or touch anywhere continues, like a key
+        s.PageKeys.emplace_back(" ");
+        break;
+      }
       continue;
     }
     if (real && StepsBack(s.LastKey)) {
