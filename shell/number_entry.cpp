@@ -46,11 +46,7 @@ void ReadNumber(State& s) {
   float cx = s.EntryBoxX;
   s.EntryText.clear();
 
-  s.TextColour = 0;
-  s.TextX = s.EntryBoxX - 48;
-  s.TextY = s.EntryBoxY;
-  s.TextLine = "入力";
-  DrawSmallText(s);
+  DrawSmallAt(s, 0, s.EntryBoxX - 48, s.EntryBoxY, "入力");
 
   for (;;) {
     Circle(s, cx + 8, cy + 8, 4, 5);

@@ -15,11 +15,7 @@ void Page::Start(float margin, float indent, float lineY) {
 void Page::Pen(float width) { SetDrawWidth(s, width); }
 
 void Page::At(int colour, float x, float y, std::string_view text) {
-  s.TextColour = colour;
-  s.TextX = x;
-  s.TextY = y;
-  s.TextLine = std::string(text);
-  DrawMarkupText(s);
+  DrawMarkupAt(s, colour, x, y, text);
   s.LineY = s.TextY;
   s.LineEndX = s.TextX;
 }
@@ -30,13 +26,7 @@ void Page::I(int colour, float d, std::string_view text) { At(colour, s.PageInde
 
 void Page::Then(int colour, std::string_view text) { At(colour, s.LineEndX, s.LineY, text); }
 
-void Page::Plain(int colour, float x, float y, std::string_view text) {
-  s.TextColour = colour;
-  s.TextX = x;
-  s.TextY = y;
-  s.TextLine = std::string(text);
-  DrawPlainText(s);
-}
+void Page::Plain(int colour, float x, float y, std::string_view text) { DrawPlainAt(s, colour, x, y, text); }
 
 void Page::Pause() { PauseForKey(s); }
 

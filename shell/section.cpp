@@ -8,26 +8,6 @@
 
 namespace mebuki {
 
-namespace {
-
-void DrawSmallAt(State& s, float x, float y, int colour, const std::string& text) {
-  s.TextColour = colour;
-  s.TextX = x;
-  s.TextY = y;
-  s.TextLine = text;
-  DrawSmallText(s);
-}
-
-void DrawMarkupAt(State& s, float x, float y, int colour, const std::string& text) {
-  s.TextColour = colour;
-  s.TextX = x;
-  s.TextY = y;
-  s.TextLine = text;
-  DrawMarkupText(s);
-}
-
-}  // namespace
-
 void RunPage(State& s, const PageEntry& page, float clearWidth);
 
 void ShowSectionMenu(State& s) {
@@ -49,7 +29,7 @@ void PauseForKey(State& s) {
   PenGuard pen(s);
   SetDrawWidth(s, 3);
   FilledBox(s, 96, 657, 400, 693, 13, 4);
-  DrawSmallAt(s, 128, 666, 9, "何かキーを押して下さい。");
+  DrawSmallAt(s, 9, 128, 666, "何かキーを押して下さい。");
   s.WaitingFor = kWaitingAtPause;
   ++s.PauseCount;
   s.KeysBeforePause.push_back(s.PageKeys.size());
@@ -77,7 +57,7 @@ void AskNextStep(State& s) {
   PenGuard pen(s);
   SetDrawWidth(s, 2);
   FilledBox(s, 96, 639, 400, 675, 13, 12);
-  DrawSmallAt(s, 128, 648, 9, "次のステップは１を入力。");
+  DrawSmallAt(s, 9, 128, 648, "次のステップは１を入力。");
   s.WaitingFor = kWaitingAtNextStep;
   ReadNumber(s);
   EraseBox(s, s.EntryBoxX - 48, s.EntryBoxY - 9, 160, 27);
@@ -87,8 +67,8 @@ void AskNextStep(State& s) {
 void DrawGoal(State& s, const Section& section) {
   if (section.goal.empty()) return;
   if (section.clearBeforeGoal) ClearSurface(s);
-  DrawMarkupAt(s, 44, 240, 3, "<めあて>");
-  DrawMarkupAt(s, 44, 305, 0, section.goal);
+  DrawMarkupAt(s, 3, 44, 240, "<めあて>");
+  DrawMarkupAt(s, 0, 44, 305, section.goal);
 }
 
 std::vector<ClickTarget> SubMenuTargets(const std::string& line) {

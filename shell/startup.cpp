@@ -15,13 +15,6 @@ int SeedFromTime(const std::string& time) {
   return static_cast<int>(Val(time.substr(0, 2)) + Val(time.substr(3, 2)) + Val(time.substr(6, 2)));
 }
 
-void DrawMenuText(State& s, float x, float y, int colour, const std::string& text) {
-  s.TextColour = colour;
-  s.TextX = x;
-  s.TextY = y;
-  s.TextLine = text;
-  DrawMarkupText(s);
-}
 
 }  // namespace
 
@@ -90,15 +83,11 @@ void MainMenu(State& s, const Unit& unit) {
     ClearContentArea(s);
     ClearSurface(s);
     FilledBox(s, 22, 10, 22 + 1320, 10 + 600, 15, 10);
-    DrawMenuText(s, 264, 30, 15, "＜" + s.ProgramTitle + "　メニュー＞");
+    DrawMarkupAt(s, 15, 264, 30, "＜" + s.ProgramTitle + "　メニュー＞");
     for (int k = 0; k < last; ++k) {
-      DrawMenuText(s, 44, 120 + 60.0f * k, k % 2 == 0 ? 13 : 15, MenuItem(unit, k));
+      DrawMarkupAt(s, k % 2 == 0 ? 13 : 15, 44, 120 + 60.0f * k, MenuItem(unit, k));
     }
-    s.TextColour = 0;
-    s.TextX = s.EntryBoxX - 240;
-    s.TextY = s.EntryBoxY;
-    s.TextLine = "番号を入力して下さい。";
-    DrawSmallText(s);
+    DrawSmallAt(s, 0, s.EntryBoxX - 240, s.EntryBoxY, "番号を入力して下さい。");
     s.WaitingFor = kWaitingAtMainMenu;
     s.ChoiceCount = last;
     s.ClickTargets = MenuTargets(s, unit);

@@ -105,4 +105,30 @@ void DrawSmallText(State& s) {
   }
 }
 
+namespace {
+
+void SetText(State& s, int colour, float x, float y, std::string_view text) {
+  s.TextColour = colour;
+  s.TextX = x;
+  s.TextY = y;
+  s.TextLine = std::string(text);
+}
+
+}  // namespace
+
+void DrawMarkupAt(State& s, int colour, float x, float y, std::string_view text) {
+  SetText(s, colour, x, y, text);
+  DrawMarkupText(s);
+}
+
+void DrawPlainAt(State& s, int colour, float x, float y, std::string_view text) {
+  SetText(s, colour, x, y, text);
+  DrawPlainText(s);
+}
+
+void DrawSmallAt(State& s, int colour, float x, float y, std::string_view text) {
+  SetText(s, colour, x, y, text);
+  DrawSmallText(s);
+}
+
 }  // namespace mebuki

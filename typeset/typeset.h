@@ -37,6 +37,11 @@ void DrawPlainText(State& s);
 // Width DrawPlainText gives text. Draws nothing; TextX, TextY, TextLine are kept.
 float MeasurePlainText(State& s, std::string_view text);
 
+// Sets TextColour, TextX, TextY and TextLine, then draws in that style.
+void DrawMarkupAt(State& s, int colour, float x, float y, std::string_view text);
+void DrawPlainAt(State& s, int colour, float x, float y, std::string_view text);
+void DrawSmallAt(State& s, int colour, float x, float y, std::string_view text);
+
 // The text of a number as the lessons show it: NumberText without blanks.
 std::string NumberString(float value);
 

@@ -79,22 +79,6 @@ constexpr float kRelativeWidth = 152;
 constexpr float kHeaderHeight = 60;
 constexpr float kRowHeight = 35;
 
-void MarkupAt(State& s, int colour, float x, float y, std::string_view text) {
-  s.TextColour = colour;
-  s.TextX = x;
-  s.TextY = y;
-  s.TextLine = std::string(text);
-  DrawMarkupText(s);
-}
-
-void PlainAt(State& s, int colour, float x, float y, std::string_view text) {
-  s.TextColour = colour;
-  s.TextX = x;
-  s.TextY = y;
-  s.TextLine = std::string(text);
-  DrawPlainText(s);
-}
-
 // Row tops of a frequency table whose header starts at top: a 60-high header, then rows of 35.
 void LayRows(State& s, float top, int rows) {
   s.PointY(1) = top;
@@ -156,14 +140,14 @@ void DrawSquareRectFigure(State& s) {
   mark(1, 4, -1, "2cm");  // above the square
   mark(6, 9, -1, "4cm");  // above the rectangle
   mark(6, 7, +1, "1cm");  // left of the rectangle
-  MarkupAt(s, 7, s.PointX(5), s.PointY(5), "(ｲ)");
-  MarkupAt(s, 7, s.PointX(10), s.PointY(10), "(ｳ)");
+  DrawMarkupAt(s, 7, s.PointX(5), s.PointY(5), "(ｲ)");
+  DrawMarkupAt(s, 7, s.PointX(10), s.PointY(10), "(ｳ)");
 }
 
 // Frequency table of (ウ) at (AnchorX(1), AnchorY(1)), without caption.
 void DrawTableC(State& s) {
   const float x = s.AnchorX(1), y = s.AnchorY(1);
-  PlainAt(s, 0, x, y, "");
+  DrawPlainAt(s, 0, x, y, "");
   s.PointX(1) = x;
   s.PointX(2) = x + kClassWidth;
   s.PointX(3) = s.PointX(2) + kFrequencyWidth;
@@ -177,7 +161,7 @@ void DrawTableC(State& s) {
 // and the (イ) relative and cumulative texts in DataTexts(1..6) and (11..16).
 void DrawTable3Relative(State& s) {
   DrawTable2(s);
-  PlainAt(s, 3, s.AnchorX(1), s.AnchorY(1) + 30, "表3 (ｲ)の滞空時間");
+  DrawPlainAt(s, 3, s.AnchorX(1), s.AnchorY(1) + 30, "表3 (ｲ)の滞空時間");
   s.PointX(4) = s.PointX(3) + kRelativeWidth;
   s.PointX(5) = s.PointX(4) + kRelativeWidth;
   for (int i = 1; i <= 6; ++i) {
@@ -256,7 +240,7 @@ void P224Page(Page& p) {
   LoadExperimentData(s);
   for (int c = 1; c <= 4; ++c) s.PointX(c) = 600 + 90 * static_cast<float>(c - 1);
   for (int r = 1; r <= 11; ++r) s.PointY(r) = 70 + 35 * static_cast<float>(r - 1);
-  MarkupAt(s, 3, 600, 20, "(ｳ)の滞空時間");
+  DrawMarkupAt(s, 3, 600, 20, "(ｳ)の滞空時間");
   for (int r = 1; r <= 10; ++r) {
     for (int c = 1; c <= 3; ++c) {
       const int trial = r + 10 * (c - 1);

@@ -14,26 +14,6 @@
 
 namespace mebuki::unit1 {
 
-namespace {
-
-void MarkupAt(State& s, int colour, float x, float y, const std::string& text) {
-  s.TextColour = colour;
-  s.TextX = x;
-  s.TextY = y;
-  s.TextLine = text;
-  DrawMarkupText(s);
-}
-
-void PlainAt(State& s, int colour, float x, float y, const std::string& text) {
-  s.TextColour = colour;
-  s.TextX = x;
-  s.TextY = y;
-  s.TextLine = text;
-  DrawPlainText(s);
-}
-
-}  // namespace
-
 // ---- Squares figure ---------------------------------------------------------
 
 namespace {
@@ -75,8 +55,8 @@ void DrawSquaresFigure(State& s) {
   Box(s, s.PointX(6), s.PointY(6), s.PointX(8), s.PointY(8), 0);
   MarkSide(s, 1, 4, "1cm");
   MarkSide(s, 6, 9, "2cm");
-  MarkupAt(s, 7, s.PointX(5), s.PointY(5), "(ｱ)");
-  MarkupAt(s, 7, s.PointX(10), s.PointY(10), "(ｲ)");
+  DrawMarkupAt(s, 7, s.PointX(5), s.PointY(5), "(ｱ)");
+  DrawMarkupAt(s, 7, s.PointX(10), s.PointY(10), "(ｲ)");
 }
 
 // ---- Data lists ----------------------------------------------------------------
@@ -100,7 +80,7 @@ void DrawDataList3(State& s, bool paperB) {
   for (int c = 1; c <= 4; ++c) s.PointX(c) = s.AnchorX(1) + kListCellWidth * static_cast<float>(c - 1);
   for (int r = 1; r <= 19; ++r) s.PointY(r) = s.AnchorY(1) + kListCellHeight * static_cast<float>(r - 1);
 
-  MarkupAt(s, 3, s.PointX(1), 20, paperB ? "(ｲ)の滞空時間" : "(ｱ)の滞空時間");
+  DrawMarkupAt(s, 3, s.PointX(1), 20, paperB ? "(ｲ)の滞空時間" : "(ｱ)の滞空時間");
   for (int r = 1; r <= kListRows; ++r) {
     // Every fifth row stands out, so that a pupil can count the places.
     const int rowFill = r % 5 == 0 ? 9 : (paperB ? 11 : 13);
@@ -147,9 +127,9 @@ constexpr CellStyle kBody = {3, 15, 0};
 
 void DrawTableAtAnchor(State& s, bool paperB, float thirdWidth) {
   const float x = s.AnchorX(1), y = s.AnchorY(1);
-  PlainAt(s, 0, x, y, "");
+  DrawPlainAt(s, 0, x, y, "");
   LayFrequencyTable(s, x, y + 60, thirdWidth);
-  if (!paperB) PlainAt(s, 3, x, y + 30, kTable1.caption);
+  if (!paperB) DrawPlainAt(s, 3, x, y + 30, kTable1.caption);
   DrawClassColumns(s, paperB, true);
 }
 

@@ -108,13 +108,6 @@ float TableRowTop(int j) { return -20 + 50.0f * j; }
 
 int RowColour(int j) { return j == 1 ? 0 : OutcomeAt(j - 1).colour; }
 
-void TextAt(State& s, int colour, float x, float y, const std::string& text) {
-  s.TextColour = colour;
-  s.TextX = x;
-  s.TextY = y;
-  s.TextLine = text;
-  DrawMarkupText(s);
-}
 
 }  // namespace
 
@@ -201,13 +194,13 @@ void DrawFrequencyAxes(State& s) {
   }
   Box(s, kGraphLeft, kGraphBottom, kGraphRight, kGraphTop, 0);
 
-  TextAt(s, 0, 108, kGraphBottom, "0");
-  for (int j = 1; j <= 4; ++j) TextAt(s, 0, 27, kGraphBottom - 50.0f * j - 22, kFrequencyLabels[j - 1]);
+  DrawMarkupAt(s, 0, 108, kGraphBottom, "0");
+  for (int j = 1; j <= 4; ++j) DrawMarkupAt(s, 0, 27, kGraphBottom - 50.0f * j - 22, kFrequencyLabels[j - 1]);
   for (int j = 1; j <= 6; ++j) {
     const float x = kGraphLeft + 166.667f * j;
-    TextAt(s, 0, x - (j == 1 ? 54 : 81), kGraphBottom, NumberText(500.0f * j));  // the leading blank stays
+    DrawMarkupAt(s, 0, x - (j == 1 ? 54 : 81), kGraphBottom, NumberText(500.0f * j));  // the leading blank stays
   }
-  TextAt(s, 3, x100 - 27, kGraphBottom, "100");
+  DrawMarkupAt(s, 3, x100 - 27, kGraphBottom, "100");
 }
 
 // --- figures ----------------------------------------------------------------------
@@ -236,7 +229,7 @@ void DrawPieceFigure(State& s, int k) {
   Connect(s, {screen(grid[0]), screen(grid[1]), screen(grid[2]), screen(grid[3]), screen(grid[4]), screen(grid[0])}, 0,
           11);
   const Point caption = screen({shape.captionU, shape.captionV});
-  TextAt(s, 0, caption.x, caption.y, outcome.caption);
+  DrawMarkupAt(s, 0, caption.x, caption.y, outcome.caption);
 }
 
 void DrawBoardFigure(State& s) {
