@@ -105,6 +105,7 @@ void Canvas::Resize(int width, int height) {
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
   Clear();
   for (const Op& op : picture_) Render(op);
+  rendered_ = picture_.size();
   dirty_ = {0, 0, width_, height_};
 }
 
@@ -129,28 +130,36 @@ void Canvas::Draw(const Op& op) {
   if (WipesPicture(op)) {
     picture_.clear();
     bounds_.clear();
+    rendered_ = 0;
   } else if (auto cover = Covered(op)) {
-    size_t kept = 0;
+    size_t kept = 0, keptRendered = 0;
     for (size_t i = 0; i < picture_.size(); ++i) {
       if (bounds_[i].Inside(*cover)) continue;
       if (kept != i) {
         picture_[kept] = std::move(picture_[i]);
         bounds_[kept] = bounds_[i];
       }
+      if (i < rendered_) ++keptRendered;
       ++kept;
     }
     picture_.resize(kept);
     bounds_.resize(kept);
+    rendered_ = keptRendered;
   } else if (!picture_.empty() && SameShape(picture_.back(), op)) {
+    if (rendered_ == picture_.size()) --rendered_;
     picture_.pop_back();
     bounds_.pop_back();
   }
   picture_.push_back(op);
   bounds_.push_back(OpBounds(op));
-  Render(op);
+}
+
+void Canvas::Flush() {
+  for (; rendered_ < picture_.size(); ++rendered_) Render(picture_[rendered_]);
 }
 
 void Canvas::ReplayOnto(cairo_t* target, double scale) {
+  const DeviceRect dirty = dirty_;
   cairo_t* own = cr_;
   const double ownScale = scale_;
   cr_ = target;
@@ -166,10 +175,11 @@ void Canvas::ReplayOnto(cairo_t* target, double scale) {
   cairo_restore(target);
   cr_ = own;
   scale_ = ownScale;
-  dirty_ = {};
+  dirty_ = dirty;
 }
 
 DeviceRect Canvas::TakeDirty() {
+  Flush();
   DeviceRect d = dirty_;
   d.x0 = std::clamp(d.x0, 0, width_);
   d.x1 = std::clamp(d.x1, 0, width_);
@@ -179,7 +189,8 @@ DeviceRect Canvas::TakeDirty() {
   return d;
 }
 
-bool Canvas::WritePng(const std::string& path) const {
+bool Canvas::WritePng(const std::string& path) {
+  Flush();
   const int w = static_cast<int>(std::lround(kLogicalWidth * scale_));
   const int h = static_cast<int>(std::lround(kLogicalHeight * scale_));
   cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
@@ -266,12 +277,11 @@ void Canvas::Render(const Op& op) {
     return;
   }
   if (const auto* c = std::get_if<CircleOp>(&op)) {
-    // A filled disc, outlined with the pen like every other shape.
-    cairo_arc(cr, c->x, c->y, std::max(c->r, 0.0f), 0, 2 * M_PI);
+    // A filled disc outlined with the pen in its own colour: one disc, half
+    // the pen wider.
+    cairo_arc(cr, c->x, c->y, std::max(c->r, 0.0f) + (c->pen + EraseMargin(c->colour)) / 2, 0, 2 * M_PI);
     SetColour(c->colour);
-    cairo_fill_preserve(cr);
-    cairo_set_line_width(cr, c->pen + EraseMargin(c->colour));
-    cairo_stroke(cr);
+    cairo_fill(cr);
     const float e = std::abs(c->r) + c->pen;
     MarkDirty(c->x - e, c->y - e, c->x + e, c->y + e);
     return;

@@ -39,7 +39,11 @@ class Canvas {
   Canvas& operator=(const Canvas&) = delete;
 
   void Resize(int width, int height);
+  // Keeps an operation of the picture; it reaches the pixels at the next
+  // Flush, unless a later operation hides it first.
   void Draw(const Op& op);
+  // Draws every operation kept since the last flush.
+  void Flush();
 
   cairo_surface_t* Surface() const { return surface_; }
   int Width() const { return width_; }
@@ -51,13 +55,13 @@ class Canvas {
   }
   // Operations kept to draw the picture again.
   size_t PictureSize() const { return picture_.size(); }
-  // Device area changed since the last call, clipped to the surface.
+  // Device area changed since the last call, clipped to the surface (flushes).
   DeviceRect TakeDirty();
   // Draws the current picture onto another Cairo context (a PDF page, say),
   // whose user space is already in logical units at the given device scale.
   void ReplayOnto(cairo_t* target, double scale);
   // The logical picture as a PNG at the canvas scale.
-  bool WritePng(const std::string& path) const;
+  bool WritePng(const std::string& path);
 
  private:
   void Render(const Op& op);
@@ -77,6 +81,7 @@ class Canvas {
   cairo_t* cr_ = nullptr;
   std::vector<Op> picture_;            // operations since the page was last wiped
   std::vector<LogicalBounds> bounds_;  // what each of them can touch, worked out once
+  size_t rendered_ = 0;                // how many of them, from the first, are on the pixels
   DeviceRect dirty_;
   std::map<std::tuple<std::string, bool, bool>, FaceInfo> faces_;
 };
