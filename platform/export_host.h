@@ -27,6 +27,7 @@ class ExportHost : public Host {
   void Cls() override { inner_.Cls(); }
   std::string Inkey() override { return inner_.Inkey(); }
   void Wait() override { inner_.Wait(); }
+  void Show() override { inner_.Show(); }
   std::string Time() override { return inner_.Time(); }
   bool WritePng(const std::string& path) override { return inner_.WritePng(path); }
   void PageComplete(const PageLabel& label) override;

@@ -26,7 +26,7 @@ HeadlessHost::HeadlessHost(const std::string& keys, std::string time, double sca
 }
 
 std::string HeadlessHost::Inkey() {
-  canvas_.Flush();  // the picture of this step is complete before the next key, as in the window
+  Show();  // the picture of this step is complete before the next key, as in the window
   if (keys_.empty()) throw EndOfRun{0};
   std::string key = keys_.front();
   keys_.pop_front();

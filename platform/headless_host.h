@@ -23,6 +23,7 @@ class HeadlessHost : public Host {
   // The next scripted key; the run ends when none is left.
   std::string Inkey() override;
   void Wait() override {}
+  void Show() override { canvas_.Flush(); }
   std::string Time() override;
   bool WritePng(const std::string& path) override { return canvas_.WritePng(path); }
 

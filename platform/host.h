@@ -36,6 +36,8 @@ class Host {
   virtual std::string Inkey() = 0;
   // A left click or touch since the last call, in logical units (taken once).
   virtual std::optional<Point> TakeClick() { return std::nullopt; }
+  // Brings the picture up to date, as before a wait; a key read does it too.
+  virtual void Show() {}
   // Shows the picture and pauses about a tenth of a second.
   virtual void Wait() = 0;
   // "HH:MM:SS", local time (or the time given on the command line).

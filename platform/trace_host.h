@@ -21,6 +21,7 @@ class TraceHost : public Host {
   std::string Inkey() override;
   std::optional<Point> TakeClick() override;
   void Wait() override;
+  void Show() override { inner_.Show(); }
   std::string Time() override { return inner_.Time(); }
   void MaximizeWindow() override { inner_.MaximizeWindow(); }
   void IdleUntilClosed() override;

@@ -218,6 +218,8 @@ std::string WindowHost::Inkey() {
   return key;
 }
 
+void WindowHost::Show() { impl_->Present(); }
+
 std::optional<Point> WindowHost::TakeClick() {
   if (impl_->clicks.empty()) return std::nullopt;
   const Point click = impl_->clicks.front();

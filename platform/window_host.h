@@ -25,6 +25,7 @@ class WindowHost : public Host {
   std::string Inkey() override;
   std::optional<Point> TakeClick() override;
   void Wait() override;
+  void Show() override;
   std::string Time() override;
   void MaximizeWindow() override;
   void IdleUntilClosed() override;

@@ -37,6 +37,7 @@ class StepTimer : public Host {
   std::string Inkey() override;
   void Wait() override { inner_.Wait(); }
   std::string Time() override { return inner_.Time(); }
+  void Show() override { inner_.Show(); }
   void MaximizeWindow() override { inner_.MaximizeWindow(); }
   void IdleUntilClosed() override;
   void PageComplete(const PageLabel& label) override { inner_.PageComplete(label); }

@@ -12,6 +12,7 @@ void WalkHost::Type(int number) {
 }
 
 std::string WalkHost::Inkey() {
+  inner_.Show();  // each step is drawn before it is answered, as a reviewer would see it
   if (pending_.empty()) {
     switch (s_.WaitingFor) {
       case kWaitingAtMainMenu:

@@ -24,6 +24,7 @@ class WalkHost : public Host {
   void Cls() override { inner_.Cls(); }
   std::string Inkey() override;
   void Wait() override { inner_.Wait(); }
+  void Show() override { inner_.Show(); }
   std::string Time() override { return inner_.Time(); }
   void IdleUntilClosed() override { inner_.IdleUntilClosed(); }
   bool WritePng(const std::string& path) override { return inner_.WritePng(path); }

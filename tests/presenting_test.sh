@@ -48,7 +48,16 @@ click_at() {
   sleep 0.6
 }
 
-shot() { import -window "$1" "$2" 2>/dev/null; }
+# Screenshot of window $1 into $2, once the picture has settled (two in a row alike).
+shot() {
+  import -window "$1" "$2" 2>/dev/null
+  for _ in $(seq 20); do
+    sleep 0.3
+    import -window "$1" "$2.next.png" 2>/dev/null
+    if same "$2" "$2.next.png"; then rm -f "$2.next.png"; return; fi
+    mv "$2.next.png" "$2"
+  done
+}
 same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
 pauses() { count "$trace" '"fill":4,'; }
 
@@ -77,13 +86,14 @@ check "F11 again gives the maximised window back ($WIDTH x $HEIGHT)" $?
 check "F11 never reaches the program as a key" $?
 
 click_at "$win" 100 200   # item 2 of the main menu
-grep -q '"x":44,"y":240,"text":"<"' "$trace"
+wait_for_text "$trace" '"x":44,"y":240,"text":"<"'
 check "a click on a menu item opens its section" $?
 
 click_at "$win" 40 672    # entry ① of the sub-menu line
 wait_for_text "$trace" '"x":40,"y":20,"text":"<"'
 check "a click on a sub-menu entry opens its page" $?
 sleep 0.5
+wait_for_more "$trace" '"fill":4,' 0
 shot "$win" "$work/pause1.png"
 [ "$(pauses)" = 1 ]
 check "the page waits at its first pause" $?
@@ -94,7 +104,7 @@ same "$work/pause1.png" "$work/pause1-again.png" && [ "$(pauses)" = 1 ]
 check "Page Up at the first pause changes nothing" $?
 
 click_at "$win" 700 300
-[ "$(pauses)" = 2 ]
+wait_for_more "$trace" '"fill":4,' 1 && [ "$(pauses)" = 2 ]
 check "a click at a pause continues" $?
 shot "$win" "$work/pause2.png"
 press "$win" space

@@ -57,6 +57,7 @@ class StormHost : public Host {
   std::string Time() override { return time_; }
 
   std::string Inkey() override {
+    inner_.Show();
     ++keysRead;
     if (left_ > 0) {
       --left_;

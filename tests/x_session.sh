@@ -8,10 +8,15 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 # Starts Xvfb and openbox; exports DISPLAY. Call stop_x_session on exit.
 start_x_session() {
-  local display=:$((90 + RANDOM % 100))
-  Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and tells which, so that tests running side
+  # by side never share one.
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   X_SERVER=$!
-  export DISPLAY=$display
+  for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
+  export DISPLAY=:$(tr -d '[:space:]' < "$number_file")
+  rm -f "$number_file"
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   openbox >/dev/null 2>&1 &
   X_WM=$!
