@@ -43,7 +43,8 @@ void PauseForKey(State& s) {
       }
       continue;
     }
-    if (real && StepsBack(s.LastKey)) {
+    const bool onPage = s.Location % 100 != 0;  // only a page can be drawn again
+    if (real && onPage && StepsBack(s.LastKey)) {
       s.PageKeys.pop_back();
       if (s.PauseCount > 1) throw StepBack{s.PauseCount - 1};
       continue;  // nothing before the first pause

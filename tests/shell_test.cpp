@@ -353,6 +353,13 @@ TEST(StepBack, NothingBeforeTheFirstPause) {
   EXPECT_TRUE(Drawn(e, AfterKey(e, 5), e.host.ops.size()).empty());  // after Page Up
 }
 
+TEST(StepBack, APauseOutsideAPageTakesPageUpAsAnyKey) {
+  Engine e("\x03\x03");  // nothing to draw again: each Page Up ends a pause
+  PauseForKey(e.s);
+  PauseForKey(e.s);
+  EXPECT_EQ(e.host.KeysLeft(), 0u);
+}
+
 TEST(StepBack, OtherKeysAtMenusKeepTheirMeaning) {
   Engine e("\x03" "1\r", 1);  // Page Up at the main menu is ignored like any other key
   testing::RunProgram(e, unit1::Unit1());
