@@ -8,7 +8,15 @@
 
 namespace mebuki {
 
+namespace {
+
 void RunPage(State& s, const PageEntry& page, float clearWidth);
+
+// A key that steps back a page: Page Up (what slide remotes send for
+// "previous", and the mouse wheel turned up) and the left arrow.
+bool StepsBack(const std::string& key) { return key.size() == 1 && (key[0] == keys::kPageUp || key[0] == keys::kLeft); }
+
+}  // namespace
 
 void ShowSectionMenu(State& s) {
   s.TextColour = 0;
@@ -19,10 +27,6 @@ void ShowSectionMenu(State& s) {
 }
 
 void EraseSectionMenu(State& s) { FilledBox(s, 0, 657, 992, 720, 15, 15); }
-
-// A key that steps back a page: Page Up (what slide remotes send for
-// "previous", and the mouse wheel turned up) and the left arrow.
-bool StepsBack(const std::string& key) { return key.size() == 1 && (key[0] == keys::kPageUp || key[0] == keys::kLeft); }
 
 void PauseForKey(State& s) {
   ColourGuard colour(s);
@@ -89,6 +93,8 @@ std::vector<ClickTarget> SubMenuTargets(const std::string& line) {
   return targets;
 }
 
+namespace {
+
 // Draws a page. Page Up at a pause draws it again from a copy of the state
 // taken as it began (the random generator with it), answering the earlier
 // pauses and entries at once with the keys read the first time.
@@ -114,6 +120,8 @@ void RunPage(State& s, const PageEntry& page, float clearWidth) {
     }
   }
 }
+
+}  // namespace
 
 std::string PageName(const Section& section, int n) {
   // The review sections list their answers as a range ("①～③→解答").
