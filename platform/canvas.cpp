@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/glyph_cell.h"
 #include "platform/palette.h"
 #include "platform/text.h"
 
@@ -314,7 +315,6 @@ void Canvas::Render(const Op& op) {
     const FaceInfo& face = Face(s->font);
     cairo_set_font_face(cr, face.face);
     const double cellH = size * s->v;
-    const double baseline = cellH * face.ascent;
     const bool halfFace = s->font.face == "MT Extra";
     double x = s->x;
     SetColour(s->colour);
@@ -324,17 +324,18 @@ void Canvas::Render(const Op& op) {
       if (ch != " ") {
         // A full-width glyph is one em wide, a half-width one half an em; the
         // stand-in ell is stretched to its cell.
-        double sx = size * s->h;
+        double advance = half ? 0.5 : 1.0;
         if (halfFace) {
           cairo_text_extents_t te;
           cairo_set_font_size(cr, kMeasureSize);
           cairo_text_extents(cr, ch.c_str(), &te);
-          if (te.x_advance > 0) sx = cellW * kMeasureSize / te.x_advance;
+          advance = te.x_advance / kMeasureSize;
         }
+        const GlyphPlace g = PlaceGlyph(x, s->y, size, s->h, s->v, half, face.ascent, advance, halfFace);
         cairo_matrix_t m;
-        cairo_matrix_init_scale(&m, sx, cellH);
+        cairo_matrix_init_scale(&m, g.emX, g.emY);
         cairo_set_font_matrix(cr, &m);
-        cairo_move_to(cr, x, s->y + baseline);
+        cairo_move_to(cr, g.x, g.baseline);
         cairo_show_text(cr, ch.c_str());
         cairo_new_path(cr);
       }
