@@ -15,7 +15,7 @@ namespace {
 // Installed families behind the faces the lessons name.
 const char* Family(const std::string& face) {
   if (face == "Times New Roman") return "Liberation Serif";
-  return "IPAGothic";  // "ｺﾞｼｯｸ", "ゴシック", and "MT Extra" for its script ell
+  return "BIZ UDGothic";  // "ｺﾞｼｯｸ", "ゴシック", and "MT Extra" for its script ell
 }
 
 // A white filled box over the whole picture wipes it: nothing before it shows.

@@ -74,7 +74,7 @@ void ExportHost::PdfPage(const PageLabel& label) {
   cairo_rectangle(cr, left, kMargin, kLogicalWidth * scale, kLogicalHeight * scale);
   cairo_stroke(cr);
   const std::string footer = label.program + "   " + label.section + "   " + label.page;
-  cairo_select_font_face(cr, "IPAGothic", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_select_font_face(cr, "BIZ UDGothic", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cr, 9);
   cairo_set_source_rgb(cr, 0.3, 0.3, 0.3);
   cairo_move_to(cr, left, kMargin + kLogicalHeight * scale + kFooter);

@@ -2,6 +2,8 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
+
 namespace mebuki {
 
 namespace {
@@ -13,25 +15,27 @@ struct FaceFont {
 
 // Keep in step with the faces the canvas maps (platform/canvas.cpp).
 constexpr FaceFont kFonts[] = {
-    {"IPAGothic", "fonts-ipafont-gothic"},
+    {"BIZ UDGothic", "fonts-morisawa-bizud-gothic"},
     {"Liberation Serif", "fonts-liberation2"},
 };
 
-// The family fontconfig actually chooses for a request.
-std::string MatchedFamily(const char* family) {
+// Every family name of the font fontconfig actually chooses for a request. A
+// font carries its names in several languages ("BIZ UDゴシック" beside
+// "BIZ UDGothic"), and fontconfig puts the one of the user's locale first.
+std::vector<std::string> MatchedFamilies(const char* family) {
   FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result;
   FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  std::string matched;
+  std::vector<std::string> names;
   FcChar8* name = nullptr;
-  if (match && FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch) {
-    matched = reinterpret_cast<const char*>(name);
+  for (int i = 0; match && FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+    names.emplace_back(reinterpret_cast<const char*>(name));
   }
   if (match) FcPatternDestroy(match);
   FcPatternDestroy(pattern);
-  return matched;
+  return names;
 }
 
 }  // namespace
@@ -40,10 +44,10 @@ std::vector<std::string> MissingFontWarnings() {
   std::vector<std::string> warnings;
   if (!FcInit()) return {"cannot read the font configuration; text may not show"};
   for (const FaceFont& font : kFonts) {
-    const std::string matched = MatchedFamily(font.family);
-    if (matched == font.family) continue;
+    const std::vector<std::string> matched = MatchedFamilies(font.family);
+    if (std::find(matched.begin(), matched.end(), font.family) != matched.end()) continue;
     warnings.push_back(std::string("font ") + font.family + " is not installed; using " +
-                       (matched.empty() ? "no font" : matched) + " instead (install " + font.package + ")");
+                       (matched.empty() ? "no font" : matched.front()) + " instead (install " + font.package + ")");
   }
   return warnings;
 }
