@@ -12,12 +12,6 @@ namespace mebuki {
 
 namespace {
 
-// Installed families behind the faces the lessons name.
-const char* Family(const std::string& face) {
-  if (face == "Times New Roman") return "Liberation Serif";
-  return "BIZ UDGothic";  // "ｺﾞｼｯｸ", "ゴシック", and "MT Extra" for its script ell
-}
-
 // A white filled box over the whole picture wipes it: nothing before it shows.
 bool WipesPicture(const Op& op) {
   if (std::holds_alternative<ClsOp>(op)) return true;
@@ -79,15 +73,12 @@ bool SameShape(const Op& a, const Op& b) {
   return false;
 }
 
-// Font metrics are read at this size, where they are not rounded to whole units.
-constexpr double kMeasureSize = 1000;
-
 }  // namespace
 
 Canvas::Canvas(int width, int height) : width_(width), height_(height) { Resize(width, height); }
 
 Canvas::~Canvas() {
-  for (auto& [key, info] : faces_) cairo_font_face_destroy(info.face);
+  for (auto& [key, face] : faces_) cairo_font_face_destroy(face);
   if (cr_) cairo_destroy(cr_);
   if (surface_) cairo_surface_destroy(surface_);
 }
@@ -228,23 +219,13 @@ void Canvas::MarkDirty(double x0, double y0, double x1, double y1) {
   }
 }
 
-const Canvas::FaceInfo& Canvas::Face(const FontSpec& font) {
-  auto key = std::make_tuple(std::string(Family(font.face)), font.bold, font.italic);
+cairo_font_face_t* Canvas::Face(const char* family, const FontSpec& font) {
+  auto key = std::make_tuple(std::string(family), font.bold, font.italic);
   auto it = faces_.find(key);
   if (it != faces_.end()) return it->second;
-  FaceInfo info;
-  info.face = cairo_toy_font_face_create(std::get<0>(key).c_str(),
-                                         font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-                                         font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-  // Measured large, where the font's metrics are not rounded to whole units.
-  cairo_save(cr_);
-  cairo_set_font_face(cr_, info.face);
-  cairo_set_font_size(cr_, kMeasureSize);
-  cairo_font_extents_t fe;
-  cairo_font_extents(cr_, &fe);
-  cairo_restore(cr_);
-  if (fe.ascent + fe.descent > 0) info.ascent = fe.ascent / (fe.ascent + fe.descent);
-  return faces_.emplace(key, info).first->second;
+  cairo_font_face_t* face = cairo_toy_font_face_create(family, font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+                                                       font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  return faces_.emplace(key, face).first->second;
 }
 
 void Canvas::Render(const Op& op) {
@@ -308,40 +289,22 @@ void Canvas::Render(const Op& op) {
     return;
   }
   if (const auto* s = std::get_if<SymbolOp>(&op)) {
-    // Size S: a full-width character cell S wide and S high, a half-width one
-    // S/2 wide, magnified h x v. The "MT Extra" face stood in for one-byte codes,
-    // so its characters take half-width cells.
-    const double size = s->font.size;
-    const FaceInfo& face = Face(s->font);
-    cairo_set_font_face(cr, face.face);
-    const double cellH = size * s->v;
-    const bool halfFace = s->font.face == "MT Extra";
-    double x = s->x;
     SetColour(s->colour);
-    for (const std::string& ch : Characters(s->text)) {
-      const bool half = halfFace || ByteLength(ch) == 1;
-      const double cellW = (half ? size / 2 : size) * s->h;
-      if (ch != " ") {
-        // A full-width glyph is one em wide, a half-width one half an em; the
-        // stand-in ell is stretched to its cell.
-        double advance = half ? 0.5 : 1.0;
-        if (halfFace) {
-          cairo_text_extents_t te;
-          cairo_set_font_size(cr, kMeasureSize);
-          cairo_text_extents(cr, ch.c_str(), &te);
-          advance = te.x_advance / kMeasureSize;
-        }
-        const GlyphPlace g = PlaceGlyph(x, s->y, size, s->h, s->v, half, face.ascent, advance, halfFace);
-        cairo_matrix_t m;
-        cairo_matrix_init_scale(&m, g.emX, g.emY);
-        cairo_set_font_matrix(cr, &m);
-        cairo_move_to(cr, g.x, g.baseline);
-        cairo_show_text(cr, ch.c_str());
-        cairo_new_path(cr);
-      }
-      x += cellW;
+    for (const PlacedGlyph& glyph : PlaceSymbol(*s)) {
+      cairo_set_font_face(cr, Face(glyph.family, s->font));
+      cairo_matrix_t m;
+      cairo_matrix_init_scale(&m, glyph.place.emX, glyph.place.emY);
+      cairo_set_font_matrix(cr, &m);
+      cairo_move_to(cr, glyph.place.x, glyph.place.baseline);
+      cairo_show_text(cr, glyph.text.c_str());
+      cairo_new_path(cr);
     }
-    MarkDirty(s->x, s->y, x, s->y + cellH);
+    // Glyphs stay inside their cells; the cells run from x at the font's size.
+    double width = 0;
+    for (const std::string& ch : Characters(s->text)) {
+      width += (ByteLength(ch) == 1 || s->font.face == "MT Extra" ? 0.5 : 1.0) * s->font.size * s->h;
+    }
+    MarkDirty(s->x, s->y, s->x + width, s->y + s->font.size * s->v);
     return;
   }
 }

@@ -69,11 +69,8 @@ class Canvas {
   void SetColour(int index);
   double EraseMargin(int colour) const;
   void MarkDirty(double x0, double y0, double x1, double y1);
-  struct FaceInfo {
-    cairo_font_face_t* face = nullptr;
-    double ascent = 0.8;  // share of a character cell above the baseline
-  };
-  const FaceInfo& Face(const FontSpec& font);
+  // The Cairo face of an installed family in the font's weight and slant.
+  cairo_font_face_t* Face(const char* family, const FontSpec& font);
 
   int width_, height_;
   double scale_ = 1, offsetX_ = 0, offsetY_ = 0;
@@ -83,7 +80,7 @@ class Canvas {
   std::vector<LogicalBounds> bounds_;  // what each of them can touch, worked out once
   size_t rendered_ = 0;                // how many of them, from the first, are on the pixels
   DeviceRect dirty_;
-  std::map<std::tuple<std::string, bool, bool>, FaceInfo> faces_;
+  std::map<std::tuple<std::string, bool, bool>, cairo_font_face_t*> faces_;
 };
 
 }  // namespace mebuki

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "platform/glyph_cell.h"
 #include "platform/keys.h"
 #include "platform/numbers.h"
 #include "platform/recording_host.h"
@@ -132,6 +133,67 @@ TEST(Text, ByteLengthIsTheOriginalEncodingLength) {
     EXPECT_EQ(ByteLength(c.ch), c.length);
   }
   EXPECT_EQ(Characters("ﾀ13/50ﾀ=").size(), 8u);  // the markers are one character each
+}
+
+// The ink of the point, the comma and the plain parentheses, as placed for
+// every host, stays inside the advance its text style gives it.
+TEST(GlyphPlace, NarrowGlyphsKeepTheirInkInsideTheirAdvance) {
+  struct Case {
+    const char* ch;
+    float size, dx;       // SYMBOL size and its offset from the pen
+    float from, to;       // the advance, from the pen
+    double left, right;   // the face's ink, in ems from the origin
+  };
+  const Case kCases[] = {
+      {".", 15, 0, 0, 8, 143 / 2048.0, 479 / 2048.0},    // plain: 3 x 2, takes 8
+      {".", 16, -3, 0, 8, 143 / 2048.0, 479 / 2048.0},   // markup: 3 left, takes 8
+      {",", 15, 0, 0, 8, 125 / 2048.0, 479 / 2048.0},    // plain comma
+      {")", 15, 0, 0, 8, 143 / 2048.0, 782 / 2048.0},    // plain: takes 8
+      {"(", 15, -8, 0, 12, 242 / 2048.0, 881 / 2048.0},  // plain: 8 left, takes 12
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.ch) + " at size " + std::to_string(c.size));
+    const float pen = 100;
+    SymbolOp op{pen + c.dx, 200, c.ch, 3, 2, 0, FontSpec{"ゴシック", c.size, true, false}};
+    const std::vector<PlacedGlyph> glyphs = PlaceSymbol(op);
+    ASSERT_EQ(glyphs.size(), 1u);
+    const GlyphPlace& g = glyphs[0].place;
+    EXPECT_GE(g.x + g.emX * c.left, pen + c.from);
+    EXPECT_LE(g.x + g.emX * c.right, pen + c.to);
+    EXPECT_DOUBLE_EQ(g.emX, g.emY);  // as round as the face draws it
+  }
+}
+
+// A glyph's em square stands inside its cell, centred across it, with room
+// below for descenders; a half-width glyph (half an em) in a half-width cell.
+TEST(GlyphPlace, EmSquareStaysInsideItsCell) {
+  struct Case {
+    const char* ch;
+    const char* face;
+    float size, h, v;
+    double advance;          // of the glyph, in ems
+    double ascent, descent;  // of the face's em, in ems
+    double most;             // share of the cell the em may take
+  };
+  const Case kCases[] = {
+      {"中", "ゴシック", 16, 2, 3, 1, 0.88, 0.12, 0.88},
+      {"中", "ゴシック", 15, 2, 2, 1, 0.88, 0.12, 0.88},
+      {"2", "ゴシック", 15, 3, 2, 0.5, 0.88, 0.12, 0.88},
+      {"2", "ゴシック", 16, 3, 3, 0.5, 0.88, 0.12, 0.88},
+      {"ℓ", "MT Extra", 16, 6, 3, 0.5, 0.88, 0.12, 0.88},
+      {"x", "Times New Roman", 8, 10, 7, 0.5, 0.891, 0.216, 0.91},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.ch) + " " + c.face);
+    SymbolOp op{10, 20, c.ch, c.h, c.v, 0, FontSpec{c.face, c.size, true, false}};
+    const GlyphPlace g = PlaceSymbol(op).at(0).place;
+    const double cellW = c.size * c.h * (c.advance < 1 ? 0.5 : 1), cellH = c.size * c.v;
+    EXPECT_NEAR(g.x - 10, 10 + cellW - (g.x + g.emX * c.advance), 1e-9);  // centred across
+    EXPECT_GT(g.x, 10);
+    EXPECT_GE(g.baseline - c.ascent * g.emY, 20 - 1e-9);
+    EXPECT_LE(g.baseline + c.descent * g.emY, 20 + cellH + 1e-9);
+    EXPECT_LE(g.emY, c.most * cellH);
+  }
 }
 
 TEST(Trace, WritesOneJsonObjectPerCallInOrder) {
