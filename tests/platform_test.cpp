@@ -1,6 +1,8 @@
 // The host's pure helpers: number texts, VAL, the generator, keys, the trace.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <set>
@@ -9,6 +11,7 @@
 #include "platform/glyph_cell.h"
 #include "platform/keys.h"
 #include "platform/numbers.h"
+#include "platform/palette.h"
 #include "platform/recording_host.h"
 #include "platform/text.h"
 #include "platform/trace_host.h"
@@ -194,6 +197,64 @@ TEST(GlyphPlace, EmSquareStaysInsideItsCell) {
     EXPECT_LE(g.baseline + c.descent * g.emY, 20 + cellH + 1e-9);
     EXPECT_LE(g.emY, c.most * cellH);
   }
+}
+
+// WCAG 2 relative luminance and contrast ratio.
+double Luminance(Rgb c) {
+  auto channel = [](std::uint8_t v) {
+    const double s = v / 255.0;
+    return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
+}
+double Contrast(int a, int b) {
+  const double la = Luminance(PaletteColour(a)), lb = Luminance(PaletteColour(b));
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every text and dot colour against every fill the lessons draw it on.
+TEST(Palette, TextAndDotsStandOutFromTheirFills) {
+  struct Case {
+    int colour, fill;
+    double least;
+  };
+  const Case kCases[] = {
+      // Running text on the white page, and black on every cell fill.
+      {0, 15, 4.5}, {3, 15, 4.5}, {5, 15, 4.5}, {7, 15, 4.5},
+      {0, 13, 4.5}, {0, 11, 4.5}, {0, 9, 4.5},
+      // Coloured text in cream and light blue cells.
+      {3, 13, 3}, {5, 13, 3}, {7, 13, 3}, {5, 11, 3},
+      // Orange: the fourth outcome's row, count and dots; the pause and
+      // next-step prompts on their dark boxes.
+      {9, 15, 3}, {9, 13, 3}, {9, 4, 3}, {9, 12, 3},
+      // The main-menu panel's heading and items, and the error message.
+      {15, 10, 4.5}, {13, 10, 4.5},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::to_string(c.colour) + " on " + std::to_string(c.fill));
+    EXPECT_GE(Contrast(c.colour, c.fill), c.least);
+  }
+}
+
+// Hue in degrees, as the eye names colours.
+double Hue(Rgb c) {
+  const double r = c.r, g = c.g, b = c.b, hi = std::max({r, g, b}), lo = std::min({r, g, b});
+  if (hi == lo) return 0;
+  double h = hi == r ? (g - b) / (hi - lo) : hi == g ? 2 + (b - r) / (hi - lo) : 4 + (r - g) / (hi - lo);
+  return std::fmod(h * 60 + 360, 360);
+}
+
+// Pages name some colours: each must still look like its name.
+TEST(Palette, NamedColoursKeepTheirRoles) {
+  EXPECT_EQ(PaletteColour(15).r + PaletteColour(15).g + PaletteColour(15).b, 3 * 255);  // white
+  EXPECT_EQ(PaletteColour(0).r + PaletteColour(0).g + PaletteColour(0).b, 0);            // black
+  const double purple = Hue(PaletteColour(7)), lightBlue = Hue(PaletteColour(11));
+  EXPECT_TRUE(purple > 260 && purple < 300) << purple;          // "紫色のグラフ"
+  EXPECT_TRUE(lightBlue > 180 && lightBlue < 220) << lightBlue;  // "水色"
+  EXPECT_GT(Luminance(PaletteColour(11)), 0.5);                   // light
+  const double orange = Hue(PaletteColour(9)), red = Hue(PaletteColour(5));
+  EXPECT_TRUE(orange > 20 && orange < 45) << orange;
+  EXPECT_TRUE(red < 8 || red > 352) << red;
 }
 
 TEST(Trace, WritesOneJsonObjectPerCallInOrder) {

@@ -219,13 +219,22 @@ TEST(ErrorScreen, ARunTimeErrorEndsOnOneLine) {
     if (std::holds_alternative<ClsOp>(e.host.ops[i])) cls = i;
   }
   ASSERT_GT(cls, 0u);
-  ASSERT_EQ(e.host.ops.size(), cls + 2);  // the message alone, on a cleared window
+  ASSERT_EQ(e.host.ops.size(), cls + 3);  // the message alone, on its panel, on a cleared window
+  const auto& panel = std::get<LineOp>(e.host.ops[cls + 1]);
   const auto& message = std::get<SymbolOp>(e.host.ops.back());
   // Section 1, page 1; code 9, an index outside its table; both with their blank.
   EXPECT_EQ(message.text, " 101, 9エラーが発生しました。マウスで×をクリックして下さい。");
   EXPECT_EQ(message.x, 288);
   EXPECT_EQ(message.y, 432);
   EXPECT_EQ(message.colour, 13);
+  // The panel holds the whole line: 7 half-width and 27 full-width characters
+  // at size 16 are 56 + 432 = 488 wide.
+  EXPECT_EQ(panel.mode, kLineFilledBox);
+  EXPECT_EQ(panel.fill, 10);
+  EXPECT_LT(panel.x1, 288);
+  EXPECT_GT(panel.x2, 288 + 488);
+  EXPECT_LT(panel.y1, 432);
+  EXPECT_GT(panel.y2, 432 + 16);
   EXPECT_EQ(e.host.KeysLeft(), 2u);  // keys are not read
 }
 
