@@ -1,4 +1,5 @@
 // Start-up and the main menu.
+#include <cmath>
 #include <string>
 
 #include "shell/draw.h"
@@ -95,8 +96,10 @@ void MainMenu(State& s, const Unit& unit) {
     s.ClickTargets.clear();
     EraseBox(s, s.EntryBoxX - 640, s.EntryBoxY - 8, 1056, 50);
 
+    // Only a whole number chooses: 4.5 must not round to "終了" and end the
+    // lesson in front of the class.
     const float value = s.EntryValue;
-    if (value < 1 || value > last) continue;
+    if (value < 1 || value > last || value != std::floor(value)) continue;
     const int chosen = ChosenNumber(value);
     if (chosen == last) throw EndOfRun{0};
     ClearSurface(s);

@@ -86,6 +86,8 @@ TEST(MainMenu, InvalidChoicesRedrawTheMenu) {
       {1, "0\r"}, {1, "6\r"}, {2, "8\r"}, {1, "-2\r"}, {1, "\r"},
       {1, "3/0\r"},  // a zero divisor is an invalid entry, not an error
       {2, "0.4\r"},
+      // Not whole: 4.5 and 4.6 would round to "終了" and end the lesson.
+      {1, "4.5\r"}, {1, "4.6\r"}, {2, "6.5\r"}, {1, "2.5\r"}, {2, "1/3\r"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.keys);
@@ -115,10 +117,15 @@ TEST(MainMenu, HalfwayChoicesGoUp) {
   EXPECT_EQ(ChosenNumber(2.5f), 3);
   EXPECT_EQ(ChosenNumber(1.49f), 1);
   EXPECT_EQ(ChosenNumber(8.0f / 2), 4);
-  // 4.5 lies within 1 to 5 and goes up to 5, "終了".
-  Engine e("4.5\rxx", 1);
+}
+
+TEST(MainMenu, AWholeValueChoosesWhateverWasTyped) {
+  Engine e("8/2\r", 1);  // the value 4: section 4
   testing::RunProgram(e, unit1::Unit1());
-  EXPECT_EQ(e.host.KeysLeft(), 2u);
+  EXPECT_TRUE(DrewSubMenu(e));
+  Engine end("10/2\rxx", 1);  // the value 5: "終了"
+  testing::RunProgram(end, unit1::Unit1());
+  EXPECT_EQ(end.host.KeysLeft(), 2u);
 }
 
 TEST(NumberEntry, ValuesOfTypedEntries) {
