@@ -129,6 +129,15 @@ TEST(RelativeFrequencyPage, WritesTheShareOfThirteenWithALeadingZero) {
   EXPECT_EQ(steps[kFirstStep + 5], "0.26");
 }
 
+TEST(CumulativeRelativePage, DefinesTheSumOfRelativeFrequencies) {
+  Engine e(Keys(4, 3, 20));
+  RunProgram(e, unit1::Unit1());
+  std::string page;
+  for (const std::string& step : StepTexts(e)) page += step;
+  // Summing the frequencies themselves would give the cumulative frequency.
+  EXPECT_NE(page.find("最初の階級からその階級までの相対度数の合計"), std::string::npos);
+}
+
 TEST(Exercise78Page, FillsRelativeAndCumulativeFrequenciesOfPaperC) {
   Engine e(Keys(4, 4, 25));
   RunProgram(e, unit1::Unit1());

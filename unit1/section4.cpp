@@ -342,7 +342,7 @@ void CumulativeRelativePage(Page& p) {
   p.Then(5, "累積相対度数");
   p.Pause();
   p.M(0, 50, "最初の階級からその階級までの");
-  p.M(3, 50, "度数の合計");
+  p.M(3, 50, "相対度数の合計");
   DrawEmptyColumn(s, s.PointX(4), "累積", "相対度数", 6);
   StrikeTotal(s, 6);
   p.Pause();
