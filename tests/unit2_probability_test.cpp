@@ -268,5 +268,14 @@ TEST(ShogiPieceExperiment, ChoosingThePageAgainStartsAfresh) {
   EXPECT_EQ(TextAfterLastKey(e, 120, 280, CellTextY(1)), "1");
 }
 
+TEST(DiscussionPage, WritesTheUnendingQuotientAsUnending) {
+  Engine e("3\r3\r" + std::string(30, 'x'), 2);
+  testing::RunProgram(e, Unit2());
+  // 0.47 / 0.03 is 15.666..., not 15.6: the page marks it as it marks (0.4473…).
+  const std::string text = e.SymbolText();
+  EXPECT_NE(text.find("=15.6…"), std::string::npos);
+  EXPECT_EQ(text.find("=15.6だ"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace mebuki::unit2
