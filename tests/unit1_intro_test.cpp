@@ -341,6 +341,33 @@ TEST(Section2Histograms, PaperABarsGoIntoFigure5) {
   EXPECT_FLOAT_EQ(bars[2].y2 - bars[2].y1, 22 * 12.5f);
 }
 
+// The texts a page shows, with their places and colours, as it stands when
+// its keys run out.
+std::vector<std::string> PageTexts(const Engine& e) {
+  std::vector<std::string> texts;
+  for (size_t i = PageStart(e); i < e.host.ops.size(); ++i) {
+    const auto* t = std::get_if<SymbolOp>(&e.host.ops[i]);
+    if (t && t->y < 900) {
+      texts.push_back(t->text + "@" + std::to_string(t->x) + "," + std::to_string(t->y) + "/" +
+                      std::to_string(t->colour));
+    }
+  }
+  return texts;
+}
+
+// Page 4 draws the longest count axis, up to 26: the pages after it must not
+// keep its top label.
+TEST(Section2Pages, LookTheSameWhicheverPageCameBefore) {
+  for (const char* page : {"3", "5", "6"}) {
+    SCOPED_TRACE(page);
+    Engine alone("2\r" + std::string(page) + "\r" + Keys(30));
+    RunUnit1(alone);
+    Engine after("2\r4\r" + Keys(30) + page + "\r" + Keys(30));
+    RunUnit1(after);
+    EXPECT_EQ(PageTexts(after), PageTexts(alone));
+  }
+}
+
 TEST(Section2Polygon, PolygonsCloseOnTheAxisAtTheirEndColumns) {
   Engine e("2\r6\r" + Keys(40));
   RunUnit1(e);

@@ -41,8 +41,11 @@ constexpr std::array<const char*, 12> kCountLabels = {"2", "", "6", "", "10", ""
 constexpr std::array<const char*, 14> kCountLabels26 = {"2",  "", "6",  "", "10", "", "14",
                                                         "", "18", "", "22", "", "26", ""};
 
+// The labels of one axis, and no others: a longer axis drawn on an earlier page
+// must not leave its top label on this one.
 template <class T, size_t N>
 void SetLabels(Table<std::string>& labels, const std::array<T, N>& texts, const char* caption) {
+  labels.Clear();
   labels(0) = caption;
   for (size_t i = 0; i < N; ++i) labels(static_cast<int>(i) + 1) = texts[i];
 }
