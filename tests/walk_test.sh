@@ -27,6 +27,10 @@ for program in mebuki1 mebuki2; do
   check "$program handout has ${expected[$program]} pages (has $pages)" $?
   pdffonts "$work/$program.pdf" 2>/dev/null | awk 'NR > 2 && $(NF-4) != "yes" {bad = 1} END {exit bad}'
   check "$program handout embeds its fonts" $?
+  fonts=$(pdffonts "$work/$program.pdf" 2>/dev/null)
+  grep -q 'BIZUDGothic-Bold' <<< "$fonts" && grep -q 'BIZUDGothic-Regular' <<< "$fonts" &&
+    { [ "$program" = mebuki2 ] || grep -q 'LiberationSerif' <<< "$fonts"; }  # only mebuki1 sets variables
+  check "$program handout embeds the gothic face in both weights (and the serif face of its variables)" $?
 
   "$build/$program" --export "$work/$program.2.pdf" --time 09:15:30
   cmp -s "$work/$program.pdf" "$work/$program.2.pdf"
