@@ -225,8 +225,9 @@ TEST(Palette, TextAndDotsStandOutFromTheirFills) {
       // Coloured text in cream and light blue cells.
       {3, 13, 3}, {5, 13, 3}, {7, 13, 3}, {5, 11, 3},
       // Orange: the fourth outcome's row, count and dots; the pause and
-      // next-step prompts on their dark boxes.
-      {9, 15, 3}, {9, 13, 3}, {9, 4, 3}, {9, 12, 3},
+      // next-step prompts on their dark boxes, as clear as they were before
+      // the orange had to darken.
+      {9, 15, 3}, {9, 13, 3}, {9, 4, 4.5}, {9, 12, 4.5},
       // The main-menu panel's heading and items, and the error message.
       {15, 10, 4.5}, {13, 10, 4.5},
   };
