@@ -2,78 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 #include "platform/glyph_cell.h"
 #include "platform/palette.h"
 #include "platform/text.h"
 
 namespace mebuki {
-
-namespace {
-
-// A white filled box over the whole picture wipes it: nothing before it shows.
-bool WipesPicture(const Op& op) {
-  if (std::holds_alternative<ClsOp>(op)) return true;
-  const auto* l = std::get_if<LineOp>(&op);
-  return l && l->mode == kLineFilledBox && l->colour == 15 && l->fill == 15 && std::min(l->x1, l->x2) <= 0 &&
-         std::min(l->y1, l->y2) <= 0 && std::max(l->x1, l->x2) >= kLogicalWidth &&
-         std::max(l->y1, l->y2) >= kLogicalHeight;
-}
-
-using Bounds = LogicalBounds;
-
-Bounds Around(float xa, float ya, float xb, float yb, float margin) {
-  return {std::min(xa, xb) - margin, std::min(ya, yb) - margin, std::max(xa, xb) + margin, std::max(ya, yb) + margin};
-}
-
-// Everything an operation can touch, in logical units (with room for the soft
-// edges of anti-aliasing and the italic overhang of glyphs).
-Bounds OpBounds(const Op& op) {
-  if (const auto* l = std::get_if<LineOp>(&op)) return Around(l->x1, l->y1, l->x2, l->y2, l->pen / 2 + 2);
-  if (const auto* c = std::get_if<CircleOp>(&op)) {
-    const float r = std::abs(c->r) + c->pen / 2 + 2;
-    return {c->x - r, c->y - r, c->x + r, c->y + r};
-  }
-  if (const auto* p = std::get_if<ConnectOp>(&op)) {
-    Bounds b{1e9f, 1e9f, -1e9f, -1e9f};
-    for (const auto& pt : p->points) b = {std::min(b.x0, pt.x), std::min(b.y0, pt.y), std::max(b.x1, pt.x), std::max(b.y1, pt.y)};
-    const float m = p->pen / 2 + 2;
-    return {b.x0 - m, b.y0 - m, b.x1 + m, b.y1 + m};
-  }
-  if (const auto* s = std::get_if<SymbolOp>(&op)) {
-    float width = 0;
-    for (const std::string& ch : Characters(s->text)) width += (ByteLength(ch) == 1 ? 0.5f : 1.0f) * s->font.size * s->h;
-    const float m = s->font.size * s->v / 2;
-    return {s->x - m, s->y - m, s->x + width + m, s->y + s->font.size * s->v + m};
-  }
-  return {-1e9f, -1e9f, 1e9f, 1e9f};
-}
-
-// The area a filled box is sure to cover: its inside and half its pen around it.
-std::optional<Bounds> Covered(const Op& op) {
-  const auto* l = std::get_if<LineOp>(&op);
-  if (!l || l->mode != kLineFilledBox) return std::nullopt;
-  return Around(l->x1, l->y1, l->x2, l->y2, l->pen / 2);
-}
-
-// Two shapes drawn over exactly the same pixels: the later hides the earlier
-// whatever their colours (the entry cursor blinks this way).
-bool SameShape(const Op& a, const Op& b) {
-  if (a.index() != b.index()) return false;
-  if (const auto* x = std::get_if<LineOp>(&a)) {
-    const auto& y = std::get<LineOp>(b);
-    return x->x1 == y.x1 && x->y1 == y.y1 && x->x2 == y.x2 && x->y2 == y.y2 && x->mode == y.mode &&
-           x->style == y.style && x->pen == y.pen && (x->mode != kLineBox || x->style == kSolid);
-  }
-  if (const auto* x = std::get_if<CircleOp>(&a)) {
-    const auto& y = std::get<CircleOp>(b);
-    return x->x == y.x && x->y == y.y && x->r == y.r && x->pen == y.pen;
-  }
-  return false;
-}
-
-}  // namespace
 
 Canvas::Canvas(int width, int height) : width_(width), height_(height) { Resize(width, height); }
 
@@ -96,8 +30,8 @@ void Canvas::Resize(int width, int height) {
   cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
   Clear();
-  for (const Op& op : picture_) Render(op);
-  rendered_ = picture_.size();
+  for (const Op& op : picture_.Ops()) Render(op);
+  picture_.MarkAllDrawn();
   dirty_ = {0, 0, width_, height_};
 }
 
@@ -113,41 +47,10 @@ void Canvas::Clear() {
   cairo_clip(cr_);
 }
 
-void Canvas::Draw(const Op& op) {
-  if (std::holds_alternative<WaitOp>(op) || std::holds_alternative<KeyOp>(op) || std::holds_alternative<ClickOp>(op)) {
-    return;
-  }
-  // The picture keeps only what can still be seen, so that a lesson left
-  // waiting for hours, or a class pressing keys at a menu, costs no memory.
-  if (WipesPicture(op)) {
-    picture_.clear();
-    bounds_.clear();
-    rendered_ = 0;
-  } else if (auto cover = Covered(op)) {
-    size_t kept = 0, keptRendered = 0;
-    for (size_t i = 0; i < picture_.size(); ++i) {
-      if (bounds_[i].Inside(*cover)) continue;
-      if (kept != i) {
-        picture_[kept] = std::move(picture_[i]);
-        bounds_[kept] = bounds_[i];
-      }
-      if (i < rendered_) ++keptRendered;
-      ++kept;
-    }
-    picture_.resize(kept);
-    bounds_.resize(kept);
-    rendered_ = keptRendered;
-  } else if (!picture_.empty() && SameShape(picture_.back(), op)) {
-    if (rendered_ == picture_.size()) --rendered_;
-    picture_.pop_back();
-    bounds_.pop_back();
-  }
-  picture_.push_back(op);
-  bounds_.push_back(OpBounds(op));
-}
+void Canvas::Draw(const Op& op) { picture_.Keep(op); }
 
 void Canvas::Flush() {
-  for (; rendered_ < picture_.size(); ++rendered_) Render(picture_[rendered_]);
+  picture_.DrawNew([this](const Op& op) { Render(op); });
 }
 
 void Canvas::ReplayOnto(cairo_t* target, double scale) {
@@ -161,7 +64,7 @@ void Canvas::ReplayOnto(cairo_t* target, double scale) {
   cairo_clip(target);
   cairo_set_line_cap(target, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(target, CAIRO_LINE_JOIN_ROUND);
-  for (const Op& op : picture_) {
+  for (const Op& op : picture_.Ops()) {
     if (!std::holds_alternative<ClsOp>(op)) Render(op);
   }
   cairo_restore(target);

@@ -12,17 +12,9 @@
 #include <vector>
 
 #include "platform/ops.h"
+#include "platform/picture.h"
 
 namespace mebuki {
-
-inline constexpr int kLogicalWidth = 1440;
-inline constexpr int kLogicalHeight = 900;
-
-// Everything an operation can touch, in logical units.
-struct LogicalBounds {
-  float x0, y0, x1, y1;
-  bool Inside(const LogicalBounds& o) const { return x0 >= o.x0 && y0 >= o.y0 && x1 <= o.x1 && y1 <= o.y1; }
-};
 
 struct DeviceRect {
   int x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // half-open
@@ -54,7 +46,7 @@ class Canvas {
     return {static_cast<float>((x - offsetX_) / scale_), static_cast<float>((y - offsetY_) / scale_)};
   }
   // Operations kept to draw the picture again.
-  size_t PictureSize() const { return picture_.size(); }
+  size_t PictureSize() const { return picture_.Size(); }
   // Device area changed since the last call, clipped to the surface (flushes).
   DeviceRect TakeDirty();
   // Draws the current picture onto another Cairo context (a PDF page, say),
@@ -76,9 +68,7 @@ class Canvas {
   double scale_ = 1, offsetX_ = 0, offsetY_ = 0;
   cairo_surface_t* surface_ = nullptr;
   cairo_t* cr_ = nullptr;
-  std::vector<Op> picture_;            // operations since the page was last wiped
-  std::vector<LogicalBounds> bounds_;  // what each of them can touch, worked out once
-  size_t rendered_ = 0;                // how many of them, from the first, are on the pixels
+  Picture picture_;
   DeviceRect dirty_;
   std::map<std::tuple<std::string, bool, bool>, cairo_font_face_t*> faces_;
 };

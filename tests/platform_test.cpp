@@ -1,4 +1,5 @@
-// The host's pure helpers: number texts, VAL, the generator, keys, the trace.
+// The host's pure helpers: number texts, VAL, the generator, keys, the trace,
+// the kept picture.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,11 +8,13 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/glyph_cell.h"
 #include "platform/keys.h"
 #include "platform/numbers.h"
 #include "platform/palette.h"
+#include "platform/picture.h"
 #include "platform/recording_host.h"
 #include "platform/text.h"
 #include "platform/trace_host.h"
@@ -290,6 +293,78 @@ TEST(Trace, WritesOneJsonObjectPerCallInOrder) {
   }
   EXPECT_FALSE(std::getline(in, line));
   std::remove(path.c_str());
+}
+
+// The kept picture as the trace would show it, one JSON object per operation.
+std::vector<std::string> Kept(const Picture& picture) {
+  std::vector<std::string> out;
+  for (const Op& op : picture.Ops()) out.push_back(ToJson(op));
+  return out;
+}
+
+TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
+  const LineOp segment{100, 100, 200, 100, 0, kLineSegment, 0, kSolid, 2};
+  const SymbolOp word{110, 300, "度数", 1, 1, 0, {}};
+  const LineOp frame{500, 500, 510, 520, 5, kLineBox, 5, kSolid, 1};
+  const LineOp frameOff{500, 500, 510, 520, 15, kLineBox, 15, kSolid, 1};
+  const LineOp dashedFrame{500, 500, 510, 520, 5, kLineBox, 5, kDashed, 1};
+  const LineOp boxOverWord{100, 290, 160, 330, 0, kLineFilledBox, 13, kSolid, 1};
+  const LineOp wipe{0, 0, 1440, 900, 15, kLineFilledBox, 15, kSolid, 1};
+  const LineOp partWipe{0, 0, 1440, 899, 15, kLineFilledBox, 15, kSolid, 1};
+  const CircleOp dot{300, 300, 4, 3, 1};
+  const CircleOp dotRed{300, 300, 4, 5, 1};
+  struct Case {
+    const char* what;
+    std::vector<Op> drawn;
+    std::vector<Op> kept;
+  };
+  const Case kCases[] = {
+      {"nothing hides", {segment, word, dot}, {segment, word, dot}},
+      {"a filled box hides what lies inside it", {segment, word, boxOverWord}, {segment, boxOverWord}},
+      {"a box that only overlaps hides nothing", {word, LineOp{120, 290, 160, 330, 0, kLineFilledBox, 13, kSolid, 1}},
+       {word, LineOp{120, 290, 160, 330, 0, kLineFilledBox, 13, kSolid, 1}}},
+      {"a frame drawn again stays one operation", {segment, frame, frameOff, frame}, {segment, frame}},
+      {"a dashed frame does not hide the frame under it", {frame, dashedFrame}, {frame, dashedFrame}},
+      {"a blinking dot stays one operation", {dot, dotRed, dot, dotRed}, {dotRed}},
+      {"a white box over the page wipes it", {segment, word, dot, wipe, word}, {wipe, word}},
+      {"a box one unit short of the page leaves the edge", {segment, partWipe}, {segment, partWipe}},
+      {"clearing the screen wipes it", {segment, ClsOp{}, dot}, {ClsOp{}, dot}},
+      {"waits, keys and clicks are no part of it", {dot, WaitOp{}, KeyOp{"1"}, ClickOp{1, 2}}, {dot}},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    Picture picture;
+    for (const Op& op : c.drawn) picture.Keep(op);
+    Picture expected;
+    for (const Op& op : c.kept) expected.Keep(op);
+    EXPECT_EQ(Kept(picture), Kept(expected));
+  }
+}
+
+TEST(Picture, DrawsEachKeptOperationOnceUntilDrawnAgain) {
+  Picture picture;
+  std::vector<std::string> drawn;
+  auto draw = [&](const Op& op) { drawn.push_back(ToJson(op)); };
+  const CircleOp a{10, 10, 2, 0, 1}, b{50, 50, 2, 0, 1}, bRed{50, 50, 2, 5, 1};
+  picture.Keep(a);
+  picture.DrawNew(draw);
+  picture.Keep(b);
+  picture.DrawNew(draw);
+  picture.DrawNew(draw);
+  EXPECT_EQ(drawn, (std::vector<std::string>{ToJson(a), ToJson(b)}));
+  // Replacing a drawn operation draws only its replacement.
+  drawn.clear();
+  picture.Keep(bRed);
+  picture.DrawNew(draw);
+  EXPECT_EQ(drawn, std::vector<std::string>{ToJson(bRed)});
+  // A box that hides drawn operations leaves nothing of them to draw.
+  drawn.clear();
+  const LineOp box{0, 0, 100, 100, 0, kLineFilledBox, 13, kSolid, 1};
+  picture.Keep(CircleOp{200, 200, 2, 0, 1});
+  picture.Keep(box);
+  picture.DrawNew(draw);
+  EXPECT_EQ(drawn, (std::vector<std::string>{ToJson(CircleOp{200, 200, 2, 0, 1}), ToJson(box)}));
+  EXPECT_EQ(Kept(picture), (std::vector<std::string>{ToJson(CircleOp{200, 200, 2, 0, 1}), ToJson(box)}));
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+#include "platform/picture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "platform/text.h"
+
+namespace mebuki {
+
+namespace {
+
+// A white filled box over the whole picture wipes it: nothing before it shows.
+bool WipesPicture(const Op& op) {
+  if (std::holds_alternative<ClsOp>(op)) return true;
+  const auto* l = std::get_if<LineOp>(&op);
+  return l && l->mode == kLineFilledBox && l->colour == 15 && l->fill == 15 && std::min(l->x1, l->x2) <= 0 &&
+         std::min(l->y1, l->y2) <= 0 && std::max(l->x1, l->x2) >= kLogicalWidth &&
+         std::max(l->y1, l->y2) >= kLogicalHeight;
+}
+
+using Bounds = LogicalBounds;
+
+Bounds Around(float xa, float ya, float xb, float yb, float margin) {
+  return {std::min(xa, xb) - margin, std::min(ya, yb) - margin, std::max(xa, xb) + margin, std::max(ya, yb) + margin};
+}
+
+// Everything an operation can touch, in logical units (with room for the soft
+// edges of anti-aliasing and the italic overhang of glyphs).
+Bounds OpBounds(const Op& op) {
+  if (const auto* l = std::get_if<LineOp>(&op)) return Around(l->x1, l->y1, l->x2, l->y2, l->pen / 2 + 2);
+  if (const auto* c = std::get_if<CircleOp>(&op)) {
+    const float r = std::abs(c->r) + c->pen / 2 + 2;
+    return {c->x - r, c->y - r, c->x + r, c->y + r};
+  }
+  if (const auto* p = std::get_if<ConnectOp>(&op)) {
+    Bounds b{1e9f, 1e9f, -1e9f, -1e9f};
+    for (const auto& pt : p->points) b = {std::min(b.x0, pt.x), std::min(b.y0, pt.y), std::max(b.x1, pt.x), std::max(b.y1, pt.y)};
+    const float m = p->pen / 2 + 2;
+    return {b.x0 - m, b.y0 - m, b.x1 + m, b.y1 + m};
+  }
+  if (const auto* s = std::get_if<SymbolOp>(&op)) {
+    float width = 0;
+    for (const std::string& ch : Characters(s->text)) width += (ByteLength(ch) == 1 ? 0.5f : 1.0f) * s->font.size * s->h;
+    const float m = s->font.size * s->v / 2;
+    return {s->x - m, s->y - m, s->x + width + m, s->y + s->font.size * s->v + m};
+  }
+  return {-1e9f, -1e9f, 1e9f, 1e9f};
+}
+
+// The area a filled box is sure to cover: its inside and half its pen around it.
+std::optional<Bounds> Covered(const Op& op) {
+  const auto* l = std::get_if<LineOp>(&op);
+  if (!l || l->mode != kLineFilledBox) return std::nullopt;
+  return Around(l->x1, l->y1, l->x2, l->y2, l->pen / 2);
+}
+
+// Two shapes drawn over exactly the same pixels: the later hides the earlier
+// whatever their colours (the entry cursor blinks this way).
+bool SameShape(const Op& a, const Op& b) {
+  if (a.index() != b.index()) return false;
+  if (const auto* x = std::get_if<LineOp>(&a)) {
+    const auto& y = std::get<LineOp>(b);
+    return x->x1 == y.x1 && x->y1 == y.y1 && x->x2 == y.x2 && x->y2 == y.y2 && x->mode == y.mode &&
+           x->style == y.style && x->pen == y.pen && (x->mode != kLineBox || x->style == kSolid);
+  }
+  if (const auto* x = std::get_if<CircleOp>(&a)) {
+    const auto& y = std::get<CircleOp>(b);
+    return x->x == y.x && x->y == y.y && x->r == y.r && x->pen == y.pen;
+  }
+  return false;
+}
+
+}  // namespace
+
+void Picture::Keep(const Op& op) {
+  if (std::holds_alternative<WaitOp>(op) || std::holds_alternative<KeyOp>(op) || std::holds_alternative<ClickOp>(op)) {
+    return;
+  }
+  // The picture keeps only what can still be seen, so that a lesson left
+  // waiting for hours, or a class pressing keys at a menu, costs no memory.
+  if (WipesPicture(op)) {
+    ops_.clear();
+    bounds_.clear();
+    drawn_ = 0;
+  } else if (auto cover = Covered(op)) {
+    size_t kept = 0, keptDrawn = 0;
+    for (size_t i = 0; i < ops_.size(); ++i) {
+      if (bounds_[i].Inside(*cover)) continue;
+      if (kept != i) {
+        ops_[kept] = std::move(ops_[i]);
+        bounds_[kept] = bounds_[i];
+      }
+      if (i < drawn_) ++keptDrawn;
+      ++kept;
+    }
+    ops_.resize(kept);
+    bounds_.resize(kept);
+    drawn_ = keptDrawn;
+  } else if (!ops_.empty() && SameShape(ops_.back(), op)) {
+    if (drawn_ == ops_.size()) --drawn_;
+    ops_.pop_back();
+    bounds_.pop_back();
+  }
+  ops_.push_back(op);
+  bounds_.push_back(OpBounds(op));
+}
+
+}  // namespace mebuki
