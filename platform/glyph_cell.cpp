@@ -27,6 +27,9 @@ constexpr NarrowInk kNarrowInk[] = {
     // wide, each would cover a comma beside it (" (ｲ),(ｳ)").
     {")", 143 / 2048.0, 782 / 2048.0, 4 / 22.5},
     {"(", 242 / 2048.0, 881 / 2048.0, 14 / 22.5},
+    // The script ell stands in for a face whose ell took 32 units of its
+    // 48-wide cell (magnified 6 x 3).
+    {"ℓ", 29 / 2048.0, 967 / 2048.0, 16 / 48.0},
 };
 
 }  // namespace

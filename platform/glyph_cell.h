@@ -72,9 +72,10 @@ inline GlyphPlace PlaceGlyph(double cellX, double cellY, double size, double h, 
   return g;
 }
 
-// The decimal point, the comma and the plain style's parentheses, stretched
-// wider than high as tables and formulas draw them, would read as dashes and
-// reach into their neighbours: their advance is far narrower than their cell.
+// The decimal point, the comma, the plain style's parentheses and the script
+// ell, stretched wider than high as tables and formulas draw them, would read
+// as dashes and reach into their neighbours: their advance is far narrower
+// than their cell.
 // Such a glyph is drawn as narrow as the face has it, its ink moved to the
 // middle of the advance that the text styles give it.
 GlyphPlace PlaceNarrowInk(const GlyphPlace& g, std::string_view ch, double cellX, double cellW, double h, double v);

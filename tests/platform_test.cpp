@@ -141,26 +141,28 @@ TEST(Text, ByteLengthIsTheOriginalEncodingLength) {
   EXPECT_EQ(Characters("ﾀ13/50ﾀ=").size(), 8u);  // the markers are one character each
 }
 
-// The ink of the point, the comma and the plain parentheses, as placed for
-// every host, stays inside the advance its text style gives it.
+// The ink of the point, the comma, the plain parentheses and the script ell,
+// as placed for every host, stays inside the advance its text style gives it.
 TEST(GlyphPlace, NarrowGlyphsKeepTheirInkInsideTheirAdvance) {
   struct Case {
     const char* ch;
-    float size, dx;       // SYMBOL size and its offset from the pen
-    float from, to;       // the advance, from the pen
-    double left, right;   // the face's ink, in ems from the origin
+    const char* face;
+    float size, h, v, dx;  // SYMBOL size, magnification and offset from the pen
+    float from, to;        // the advance, from the pen
+    double left, right;    // the face's ink, in ems from the origin
   };
   const Case kCases[] = {
-      {".", 15, 0, 0, 8, 143 / 2048.0, 479 / 2048.0},    // plain: 3 x 2, takes 8
-      {".", 16, -3, 0, 8, 143 / 2048.0, 479 / 2048.0},   // markup: 3 left, takes 8
-      {",", 15, 0, 0, 8, 125 / 2048.0, 479 / 2048.0},    // plain comma
-      {")", 15, 0, 0, 8, 143 / 2048.0, 782 / 2048.0},    // plain: takes 8
-      {"(", 15, -8, 0, 12, 242 / 2048.0, 881 / 2048.0},  // plain: 8 left, takes 12
+      {".", "ゴシック", 15, 3, 2, 0, 0, 8, 143 / 2048.0, 479 / 2048.0},    // plain: takes 8
+      {".", "ゴシック", 16, 3, 2, -3, 0, 8, 143 / 2048.0, 479 / 2048.0},   // markup: 3 left, takes 8
+      {",", "ゴシック", 15, 3, 2, 0, 0, 8, 125 / 2048.0, 479 / 2048.0},    // plain comma
+      {")", "ゴシック", 15, 3, 2, 0, 0, 8, 143 / 2048.0, 782 / 2048.0},    // plain: takes 8
+      {"(", "ゴシック", 15, 3, 2, -8, 0, 12, 242 / 2048.0, 881 / 2048.0},  // plain: 8 left, takes 12
+      {"ℓ", "MT Extra", 16, 6, 3, 0, 0, 32, 29 / 2048.0, 967 / 2048.0},   // takes 32
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(std::string(c.ch) + " at size " + std::to_string(c.size));
     const float pen = 100;
-    SymbolOp op{pen + c.dx, 200, c.ch, 3, 2, 0, FontSpec{"ゴシック", c.size, true, false}};
+    const SymbolOp op{pen + c.dx, 200, c.ch, c.h, c.v, 0, FontSpec{c.face, c.size, true, false}};
     const std::vector<PlacedGlyph> glyphs = PlaceSymbol(op);
     ASSERT_EQ(glyphs.size(), 1u);
     const GlyphPlace& g = glyphs[0].place;
@@ -186,7 +188,7 @@ TEST(GlyphPlace, EmSquareStaysInsideItsCell) {
       {"中", "ゴシック", 15, 2, 2, 1, 0.88, 0.12, 0.88},
       {"2", "ゴシック", 15, 3, 2, 0.5, 0.88, 0.12, 0.88},
       {"2", "ゴシック", 16, 3, 3, 0.5, 0.88, 0.12, 0.88},
-      {"ℓ", "MT Extra", 16, 6, 3, 0.5, 0.88, 0.12, 0.88},
+      {"ℓ", "MT Extra", 16, 3, 3, 0.5, 0.88, 0.12, 0.88},
       {"x", "Times New Roman", 8, 10, 7, 0.5, 0.891, 0.216, 0.91},
   };
   for (const auto& c : kCases) {
