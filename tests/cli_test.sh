@@ -33,19 +33,20 @@ for program in mebuki1 mebuki2; do
   # --help: usage on stdout, nothing on stderr, status 0; every option it lists
   # is one the program takes, and it names the exit statuses.
   out=$("$build/$program" --help 2>"$work/err"); status=$?
-  [ "$status" -eq 0 ] && [ ! -s "$work/err" ] && printf '%s' "$out" | grep -q "^Usage: $program " &&
-    printf '%s' "$out" | grep -q 'Exit status' && printf '%s' "$out" | grep -q '3 a run-time error'
+  [ "$status" -eq 0 ] && [ ! -s "$work/err" ] && grep -q "^Usage: $program " <<<"$out" &&
+    grep -q 'Exit status' <<<"$out" && grep -q '3 a run-time error' <<<"$out"
   check "$program --help: usage on stdout, status 0, exit statuses" $?
-  listed=$(printf '%s\n' "$out" | grep -oE '^  --[a-z-]+' | tr -d ' ')
+  listed=$(grep -oE '^  --[a-z-]+' <<<"$out" | tr -d ' ')
   for option in --keys --walk --export --time --trace --screenshot --scale --step-times --help --version; do
-    printf '%s\n' "$listed" | grep -qx -- "$option"
+    grep -qx -- "$option" <<<"$listed"
     check "$program --help lists $option" $?
   done
   for option in $listed; do
-    # With a dummy value, headless: an error about the value is fine, "unknown" is not.
+    # With a dummy value, headless: an error about the value (or about the
+    # value as an argument of its own) is fine; the option unknown is not.
     err=$(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11 \
       "$build/$program" "$option" x --keys '' 2>&1 >/dev/null)
-    ! printf '%s' "$err" | grep -q 'unknown argument'
+    ! grep -qF -- "unknown argument: $option " <<<"$err"
     check "$program takes the listed $option" $?
   done
   out=$("$build/$program" --version 2>&1); status=$?

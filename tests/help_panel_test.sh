@@ -59,8 +59,12 @@ shot "$win" "$work/menu-help.png"
 check "F1 at the menu shows the panel" $?
 press_unseen "$win" 3
 shot "$win" "$work/menu-again.png"
-same "$work/menu.png" "$work/menu-again.png" && [ "$(keys)" = 0 ]
-check "a digit closes it: the menu as before, nothing typed, F1 not read" $?
+# (The entry's blinking dot may differ in its soft edge, a few pixels.)
+differ=$(compare -metric AE "$work/menu.png" "$work/menu-again.png" null: 2>&1)
+[ "$differ" -lt 100 ] 2>/dev/null
+check "a digit closes it: the menu as before ($differ pixels differ)" $?
+[ "$(keys)" = 0 ]
+check "neither F1 nor the digit reached the menu ($(keys) keys read)" $?
 
 # At a pause: the panel, then a letter or a click closes it without a step.
 for k in 1 Return 1 Return; do press "$win" "$k"; done

@@ -43,7 +43,7 @@ chmod 644 "$work/$deb"
 depends=$(dpkg-deb -f "$work/$deb" Depends)
 echo "Depends: $depends"
 for dependency in libsdl2-2.0-0 libcairo2 libfontconfig1 fonts-morisawa-bizud-gothic fonts-liberation2; do
-  printf '%s' "$depends" | grep -qE "(^|, )$dependency( |,|$)"
+  grep -qE "(^|, )$dependency( |,|$)" <<<"$depends"
   check "the package depends on $dependency" $?
 done
 
