@@ -34,7 +34,13 @@ void EndOnTerminationSignals() {
   // after that ends the process the default way.
   for (int s : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&action.sa_mask, s);
   action.sa_flags = SA_RESETHAND;
-  for (int s : {SIGINT, SIGTERM, SIGHUP}) sigaction(s, &action, nullptr);
+  for (int s : {SIGINT, SIGTERM, SIGHUP}) {
+    // A signal the caller chose to ignore (nohup, a script's background job)
+    // stays ignored.
+    struct sigaction before {};
+    if (sigaction(s, nullptr, &before) == 0 && before.sa_handler == SIG_IGN) continue;
+    sigaction(s, &action, nullptr);
+  }
 }
 
 void RemoveOnAbruptEnd(const std::string& path) {

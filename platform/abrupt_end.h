@@ -11,7 +11,7 @@ namespace mebuki {
 
 // From now on SIGINT, SIGTERM and SIGHUP remove the temporaries and end the
 // process with status 128 + the signal's number. A second signal while that
-// happens ends it the default way.
+// happens ends it the default way; a signal that was ignored stays ignored.
 void EndOnTerminationSignals();
 
 // A temporary file to remove if the run ends abruptly; Forget takes it back
