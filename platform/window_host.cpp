@@ -72,6 +72,7 @@ struct WindowHost::Impl {
   bool everShown = false;
   Uint32 lastMotion = 0;  // the pointer hides after two seconds without moving
   bool pointerShown = true;
+  bool destroyedOutside = false;  // the X window is gone: SDL must not touch it
 
   void ToggleFullScreen() {
     const bool full = SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -139,7 +140,10 @@ struct WindowHost::Impl {
 
   // Handles one event; throws EndOfRun when the window is closed.
   void Handle(const SDL_Event& e) {
-    if (X11WindowDestroyed(e, window)) throw EndOfRun{0};
+    if (X11WindowDestroyed(e, window)) {
+      destroyedOutside = true;
+      throw EndOfRun{0};
+    }
     switch (e.type) {
       case SDL_QUIT: throw EndOfRun{0};
       case SDL_WINDOWEVENT:
@@ -215,6 +219,10 @@ WindowHost::WindowHost(const std::string& title, std::string time) : impl_(new I
 }
 
 WindowHost::~WindowHost() {
+  // A window destroyed from outside is left as it is: SDL would first hide it
+  // and wait for an unmap event that a window already gone never sends. The
+  // process ends next, which closes the connection.
+  if (impl_->destroyedOutside) return;
   if (impl_->window) SDL_DestroyWindow(impl_->window);
   SDL_Quit();
 }
