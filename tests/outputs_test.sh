@@ -47,6 +47,12 @@ for option in --trace --screenshot --step-times --export; do
     check "$option, $name: status $status, one line ($err)" $?
   done
 done
+# One bad output among good ones: the good ones are not left half made either.
+"$build/mebuki1" --trace good.jsonl --screenshot good.png --export missing/out.pdf 2>/dev/null
+status=$?
+[ "$status" -eq 2 ] && [ ! -e good.jsonl ] && [ ! -e good.png ]
+check "a bad output with good ones: status $status, none of them written" $?
+
 leftovers=$(find . -name '*.part' -o -name 'missing' | tr '\n' ' ')
 [ -z "$leftovers" ] && [ ! -e /dev/full.part ]
 check "nothing left behind ($leftovers)" $?
