@@ -9,11 +9,11 @@ namespace mebuki {
 
 namespace {
 
-// The one process-wide table of the engine. A signal handler, and Xlib's
-// handler of a lost display, receive no pointer of ours: whatever they act on
-// has to be reachable from them without one. Slots are filled by the main
-// thread and read by the handlers, so a slot's path is complete before it is
-// marked in use, and the marks are sig_atomic_t.
+// Process-wide, unlike the rest of the engine's state: a signal handler and
+// Xlib's handler of a lost display receive no pointer of ours, so whatever they
+// act on has to be reachable without one. Slots are filled by the main thread
+// and read by the handlers: a slot's path is complete before it is marked in
+// use, and the marks are sig_atomic_t.
 constexpr int kSlots = 8;
 constexpr size_t kPathBytes = 4096;
 struct Slot {
