@@ -64,15 +64,17 @@ close_rounds() {
   check "$how, $rounds times: status $want${pattern:+ and one line}, every time ($bad failed; $details)" $?
 }
 
-# An X server of its own, without a window manager, to be killed.
+# An X server of its own, without a window manager, to be killed. It must not
+# reset when its last client leaves (SDL's probe of the display is one).
 start_lone_x() {
   local number_file
   number_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
   lone_x=$!
   for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
   export DISPLAY=:$(tr -d '[:space:]' < "$number_file")
   rm -f "$number_file"
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
 start_x_session
