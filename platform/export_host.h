@@ -5,9 +5,11 @@
 
 #include <cairo.h>
 
+#include <memory>
 #include <string>
 
 #include "platform/headless_host.h"
+#include "platform/output_file.h"
 
 namespace mebuki {
 
@@ -15,9 +17,14 @@ class ExportHost : public Host {
  public:
   // target: "FILE.pdf" for a PDF, otherwise a directory for PNG files.
   // dateTime ("YYYY-MM-DDTHH:MM:SS") is written as the PDF's creation date.
+  // Whether the target can be written is known at once (ok, error).
   ExportHost(HeadlessHost& inner, std::string target, const std::string& dateTime);
-  ~ExportHost() override;
-  bool ok() const { return ok_; }
+  ~ExportHost() override;  // a PDF not finished is not left behind
+  bool ok() const { return error_.empty(); }
+  // Why the export failed: the system's reason, as "Permission denied".
+  const std::string& error() const { return error_; }
+  // Completes the PDF; false when any page could not be written.
+  bool Finish();
   int pages() const { return pages_; }
 
   void Line(const LineOp& op) override { inner_.Line(op); }
@@ -34,11 +41,13 @@ class ExportHost : public Host {
 
  private:
   void PdfPage(const PageLabel& label);
+  void Fail(const std::string& reason);
 
   HeadlessHost& inner_;
   std::string target_;
   bool pdf_;
-  bool ok_ = true;
+  std::string error_;
+  std::unique_ptr<OutputFile> pdfFile_;
   int pages_ = 0;
   cairo_surface_t* surface_ = nullptr;
   int sectionOutline_ = 0;

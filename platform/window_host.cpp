@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <stdexcept>
@@ -10,6 +11,7 @@
 #include "platform/headless_host.h"
 #include "platform/help_panel.h"
 #include "platform/keys.h"
+#include "platform/x11_guard.h"
 
 namespace mebuki {
 
@@ -50,6 +52,17 @@ std::optional<std::string> FromKeyDown(const SDL_Keysym& k) {
   return std::nullopt;
 }
 
+// The video drivers that can show a window: X11, and Wayland where a
+// compositor can be reached. Left to itself, SDL would go on to drivers that
+// show nothing (offscreen, KMS without a seat) and the lesson would wait for
+// keys no one can type.
+const char* WindowDrivers() {
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  const bool waylandReachable = wayland && *wayland && (wayland[0] == '/' || (runtime && *runtime));
+  return waylandReachable ? "x11,wayland" : "x11";
+}
+
 }  // namespace
 
 struct WindowHost::Impl {
@@ -63,6 +76,7 @@ struct WindowHost::Impl {
   bool helpShown = false;  // F1's panel covers the picture until a key or click
   // The key that closed the panel: its typed text and repeats are dropped too.
   SDL_Scancode closingKey = SDL_SCANCODE_UNKNOWN;
+  bool destroyedOutside = false;  // the X window is gone: SDL must not touch it
 
   void ToggleFullScreen() {
     const bool full = SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -201,6 +215,10 @@ struct WindowHost::Impl {
 
   // Handles one event; throws EndOfRun when the window is closed.
   void Handle(const SDL_Event& e) {
+    if (X11WindowDestroyed(e, window)) {
+      destroyedOutside = true;
+      throw EndOfRun{0};
+    }
     if (TakenByHelp(e)) return;
     switch (e.type) {
       case SDL_QUIT: throw EndOfRun{0};
@@ -254,6 +272,11 @@ struct WindowHost::Impl {
 };
 
 WindowHost::WindowHost(const std::string& title, std::string time) : impl_(new Impl), time_(std::move(time)) {
+  // SDL_VIDEODRIVER, when the user set it, still wins over this.
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, WindowDrivers());
+  // Termination signals are the program's own (platform/abrupt_end.h).
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  GuardX11(title.c_str());
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     throw std::runtime_error(SDL_GetError());
   }
@@ -267,10 +290,15 @@ WindowHost::WindowHost(const std::string& title, std::string time) : impl_(new I
   SDL_Surface* surface = impl_->WindowSurface();
   if (!surface) throw std::runtime_error(SDL_GetError());
   impl_->canvas = std::make_unique<Canvas>(surface->w, surface->h);
+  WatchX11Window();
   SDL_StartTextInput();
 }
 
 WindowHost::~WindowHost() {
+  // A window destroyed from outside is left as it is: SDL would first hide it
+  // and wait for an unmap event that a window already gone never sends. The
+  // process ends next, which closes the connection.
+  if (impl_->destroyedOutside) return;
   if (impl_->window) SDL_DestroyWindow(impl_->window);
   SDL_Quit();
 }
@@ -282,6 +310,9 @@ void WindowHost::Symbol(const SymbolOp& op) { impl_->canvas->Draw(op); }
 void WindowHost::Cls() { impl_->canvas->Draw(ClsOp{}); }
 
 std::string WindowHost::Inkey() {
+  // A click the program did not take after the last read was not for it: kept,
+  // it would wake every read at once from now on.
+  impl_->clicks.clear();
   impl_->Pump();
   if (impl_->keys.empty() && impl_->clicks.empty()) {
     impl_->Present();
@@ -308,6 +339,7 @@ void WindowHost::Wait() {
   impl_->Present();
   const Uint32 end = SDL_GetTicks() + 100;
   for (Uint32 now = SDL_GetTicks(); now < end; now = SDL_GetTicks()) impl_->Sleep(static_cast<int>(end - now));
+  impl_->clicks.clear();  // a click during a wait answers nothing after it
 }
 
 std::string WindowHost::Time() { return time_.empty() ? LocalTime() : time_; }
@@ -326,6 +358,7 @@ void WindowHost::IdleUntilClosed() {
     if (SDL_WaitEventTimeout(&e, 500)) {
       if (e.type == SDL_KEYDOWN || e.type == SDL_TEXTINPUT) continue;  // keys are not read here
       impl_->Handle(e);
+      impl_->clicks.clear();  // nor clicks
     }
   }
 }

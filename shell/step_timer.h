@@ -16,10 +16,10 @@
 #pragma once
 
 #include <chrono>
-#include <fstream>
 #include <string>
 
 #include "platform/host.h"
+#include "platform/output_file.h"
 #include "shell/state.h"
 
 namespace mebuki {
@@ -27,7 +27,9 @@ namespace mebuki {
 class StepTimer : public Host {
  public:
   StepTimer(Host& inner, const State& state, const std::string& path);
-  bool ok() const { return out_.good(); }
+  bool ok() const { return out_.ok(); }
+  const std::string& error() const { return out_.error(); }
+  bool Commit() { return out_.Commit(); }
 
   void Line(const LineOp& op) override { inner_.Line(op); }
   void Circle(const CircleOp& op) override { inner_.Circle(op); }
@@ -35,6 +37,7 @@ class StepTimer : public Host {
   void Symbol(const SymbolOp& op) override { inner_.Symbol(op); }
   void Cls() override { inner_.Cls(); }
   std::string Inkey() override;
+  std::optional<Point> TakeClick() override { return inner_.TakeClick(); }
   void Wait() override { inner_.Wait(); }
   std::string Time() override { return inner_.Time(); }
   void Show() override { inner_.Show(); }
@@ -46,7 +49,7 @@ class StepTimer : public Host {
  private:
   Host& inner_;
   const State& s_;
-  std::ofstream out_;
+  OutputFile out_;
   bool started_ = false;
   int keys_ = 0;
   int lastLocation_ = 0;

@@ -13,6 +13,7 @@
 #include "platform/glyph_cell.h"
 #include "platform/keys.h"
 #include "platform/numbers.h"
+#include "platform/output_file.h"
 #include "platform/palette.h"
 #include "platform/picture.h"
 #include "platform/recording_host.h"
@@ -263,6 +264,45 @@ TEST(Palette, NamedColoursKeepTheirRoles) {
   EXPECT_TRUE(red < 8 || red > 352) << red;
 }
 
+// An output is written under NAME.part and is there under its own name only
+// once complete; one never completed leaves nothing.
+TEST(OutputFile, IsWholeUnderItsNameOrAbsent) {
+  const std::string path = ::testing::TempDir() + "output_file_test.txt";
+  auto exists = [](const std::string& p) { return std::ifstream(p).good(); };
+  std::remove(path.c_str());
+  {
+    OutputFile out(path);
+    ASSERT_TRUE(out.ok());
+    EXPECT_EQ(out.writingPath(), path + ".part");
+    EXPECT_TRUE(out.Write("half"));
+    EXPECT_TRUE(out.Flush());
+    EXPECT_TRUE(exists(path + ".part"));
+    EXPECT_FALSE(exists(path));
+  }
+  EXPECT_FALSE(exists(path + ".part"));
+  EXPECT_FALSE(exists(path));
+  {
+    OutputFile out(path);
+    EXPECT_TRUE(out.Write("whole\n"));
+    EXPECT_TRUE(out.Commit());
+  }
+  EXPECT_FALSE(exists(path + ".part"));
+  std::ifstream in(path);
+  std::string text;
+  std::getline(in, text);
+  EXPECT_EQ(text, "whole");
+  std::remove(path.c_str());
+
+  // A device is written as it is, and a full one fails with the system's reason.
+  OutputFile null("/dev/null");
+  EXPECT_EQ(null.writingPath(), "/dev/null");
+  EXPECT_TRUE(null.Write("x") && null.Commit());
+  OutputFile full("/dev/full");
+  full.Write(std::string(1 << 16, 'x'));
+  EXPECT_FALSE(full.Commit());
+  EXPECT_EQ(full.error(), "No space left on device");
+}
+
 TEST(Trace, WritesOneJsonObjectPerCallInOrder) {
   const std::string path = ::testing::TempDir() + "trace_test.jsonl";
   {
@@ -276,6 +316,7 @@ TEST(Trace, WritesOneJsonObjectPerCallInOrder) {
     trace.Cls();
     trace.Wait();
     EXPECT_EQ(trace.Inkey(), "7");
+    EXPECT_TRUE(trace.Commit());
   }
   std::ifstream in(path);
   std::string line;

@@ -40,9 +40,16 @@ find_window() {
   printf '%s' "$win"
 }
 
-# Waits up to 10 s until file $1 contains the text $2.
+# The text of output file $1 as it stands: while the run goes on it is written
+# as $1.part, which takes the name $1 when the run ends.
+live_text() { cat -- "$1.part" 2>/dev/null || cat -- "$1" 2>/dev/null; }
+
+# Waits up to 10 s until output file $1 contains the text $2.
 wait_for_text() {
-  for _ in $(seq 100); do grep -q -- "$2" "$1" 2>/dev/null && return 0; sleep 0.1; done
+  for _ in $(seq 100); do
+    { grep -q -- "$2" "$1.part" || grep -q -- "$2" "$1"; } 2>/dev/null && return 0
+    sleep 0.1
+  done
   return 1
 }
 

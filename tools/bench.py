@@ -152,8 +152,9 @@ def window_run(display, build, program, work, idle_seconds, probe):
         shown = watcher.stdout.readline().strip()
         watcher.wait()
         frame_ms = (int(shown) - start) / 1e6 if shown else None
-        wait_for(lambda: os.path.exists(times) and os.path.getsize(times) > 0, 10)
-        ready_ms = (read_lines(times)[0]["clock_ns"] - start) / 1e6
+        live = times + ".part"  # the step times take their name when the run ends
+        wait_for(lambda: os.path.exists(live) and os.path.getsize(live) > 0, 10)
+        ready_ms = (read_lines(live)[0]["clock_ns"] - start) / 1e6
         result = {"startup_ms": ready_ms, "first_frame_ms": frame_ms, "idle_cpu_percent": None}
         if idle_seconds > 0:
             win = ""
@@ -163,7 +164,7 @@ def window_run(display, build, program, work, idle_seconds, probe):
             for key in ("1", "Return", "1", "Return"):
                 display.xdotool("key", "--window", win, key)
                 time.sleep(0.3)
-            keys_read = lambda: sum(1 for line in read_lines(times) if "n" in line)
+            keys_read = lambda: sum(1 for line in read_lines(live) if "n" in line)
             if not wait_for(lambda: keys_read() >= 4, 10):
                 print(f"bench: {program} did not read the keys typed into its window", file=sys.stderr)
             time.sleep(2)  # the page draws up to its first pause
