@@ -315,6 +315,13 @@ TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
   const LineOp partWipe{0, 0, 1440, 899, 15, kLineFilledBox, 15, kSolid, 1};
   const CircleOp dot{300, 300, 4, 3, 1};
   const CircleOp dotRed{300, 300, 4, 5, 1};
+  // A table cell written again: the same box, a new number in it.
+  const LineOp cell{280, 80, 480, 130, 4, kLineFilledBox, 13, kSolid, 5};
+  const LineOp cellFrame{280, 80, 480, 130, 4, kLineBox, 4, kSolid, 5};
+  const SymbolOp number{335.5f, 83, "0.44", 3, 3, 7, FontSpec{"ゴシック", 16, true, false}};
+  const SymbolOp wideNumber{250, 83, "123456", 3, 3, 7, FontSpec{"ゴシック", 16, true, false}};
+  const SymbolOp serifNumber{335.5f, 83, "0.44", 3, 3, 7, FontSpec{"Times New Roman", 16, false, true}};
+  const LineOp widerCell{280, 80, 481, 130, 4, kLineFilledBox, 13, kSolid, 5};
   struct Case {
     const char* what;
     std::vector<Op> drawn;
@@ -328,6 +335,11 @@ TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
       {"a frame drawn again stays one operation", {segment, frame, frameOff, frame}, {segment, frame}},
       {"a dashed frame does not hide the frame under it", {frame, dashedFrame}, {frame, dashedFrame}},
       {"a blinking dot stays one operation", {dot, dotRed, dot, dotRed}, {dotRed}},
+      {"a cell written again hides the cell and the text in it", {cell, number, dot, cell, number}, {dot, cell, number}},
+      {"a filled box hides a frame of its shape", {cellFrame, dot, cell}, {dot, cell}},
+      {"a box of another shape leaves the cell", {cell, widerCell}, {cell, widerCell}},
+      {"text reaching past the cell stays", {cell, wideNumber, cell}, {wideNumber, cell}},
+      {"italics of the serif face are given room", {cell, serifNumber, cell}, {serifNumber, cell}},
       {"a white box over the page wipes it", {segment, word, dot, wipe, word}, {wipe, word}},
       {"a box one unit short of the page leaves the edge", {segment, partWipe}, {segment, partWipe}},
       {"clearing the screen wipes it", {segment, ClsOp{}, dot}, {ClsOp{}, dot}},
