@@ -123,9 +123,15 @@ void Picture::Keep(const Op& op) {
     bounds_.clear();
     drawn_ = 0;
   } else if (auto cover = Covered(op)) {
+    // Only the bounds are read for most operations: a box of the same shape
+    // has the same bounds as this one.
+    const Bounds own = OpBounds(op);
+    auto sameBounds = [&own](const Bounds& b) {
+      return b.x0 == own.x0 && b.y0 == own.y0 && b.x1 == own.x1 && b.y1 == own.y1;
+    };
     size_t kept = 0, keptDrawn = 0;
     for (size_t i = 0; i < ops_.size(); ++i) {
-      if (bounds_[i].Inside(*cover) || SameBoxUnder(ops_[i], op)) continue;
+      if (bounds_[i].Inside(*cover) || (sameBounds(bounds_[i]) && SameBoxUnder(ops_[i], op))) continue;
       if (kept != i) {
         ops_[kept] = std::move(ops_[i]);
         bounds_[kept] = bounds_[i];
