@@ -98,16 +98,6 @@ bool SameShape(const Op& a, const Op& b) {
   return false;
 }
 
-// A box or filled box under a filled box of the same rectangle and pen: the
-// later box fills and strokes every pixel the earlier one touched (a table
-// cell written again).
-bool SameBoxUnder(const Op& earlier, const Op& box) {
-  const auto* e = std::get_if<LineOp>(&earlier);
-  const auto& b = std::get<LineOp>(box);
-  return e && e->mode != kLineSegment && e->style == kSolid && b.style == kSolid && e->x1 == b.x1 && e->y1 == b.y1 &&
-         e->x2 == b.x2 && e->y2 == b.y2 && e->pen == b.pen;
-}
-
 }  // namespace
 
 LogicalBounds InkBounds(const Op& op) { return OpBounds(op); }
@@ -123,15 +113,9 @@ void Picture::Keep(const Op& op) {
     bounds_.clear();
     drawn_ = 0;
   } else if (auto cover = Covered(op)) {
-    // Only the bounds are read for most operations: a box of the same shape
-    // has the same bounds as this one.
-    const Bounds own = OpBounds(op);
-    auto sameBounds = [&own](const Bounds& b) {
-      return b.x0 == own.x0 && b.y0 == own.y0 && b.x1 == own.x1 && b.y1 == own.y1;
-    };
     size_t kept = 0, keptDrawn = 0;
     for (size_t i = 0; i < ops_.size(); ++i) {
-      if (bounds_[i].Inside(*cover) || (sameBounds(bounds_[i]) && SameBoxUnder(ops_[i], op))) continue;
+      if (bounds_[i].Inside(*cover)) continue;
       if (kept != i) {
         ops_[kept] = std::move(ops_[i]);
         bounds_[kept] = bounds_[i];
