@@ -38,6 +38,9 @@ class Host {
   virtual std::optional<Point> TakeClick() { return std::nullopt; }
   // Brings the picture up to date, as before a wait; a key read does it too.
   virtual void Show() {}
+  // Milliseconds from the arrival of the last key to the picture that followed
+  // it being handed to the screen, once, where a host can tell.
+  virtual std::optional<double> TakeKeyToShownMs() { return std::nullopt; }
   // Shows the picture and pauses about a tenth of a second.
   virtual void Wait() = 0;
   // "HH:MM:SS", local time (or the time given on the command line).

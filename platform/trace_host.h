@@ -27,6 +27,7 @@ class TraceHost : public Host {
   std::optional<Point> TakeClick() override;
   void Wait() override;
   void Show() override { inner_.Show(); }
+  std::optional<double> TakeKeyToShownMs() override { return inner_.TakeKeyToShownMs(); }
   std::string Time() override { return inner_.Time(); }
   void MaximizeWindow() override { inner_.MaximizeWindow(); }
   void IdleUntilClosed() override;

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstdlib>
+#include <chrono>
 #include <cstring>
 #include <deque>
 #include <stdexcept>
@@ -72,6 +73,9 @@ struct WindowHost::Impl {
   std::deque<Point> clicks;
   bool everShown = false;
   Uint32 lastMotion = 0;  // the pointer hides after two seconds without moving
+  // From the last key's arrival to the next picture handed to the window.
+  std::optional<std::chrono::steady_clock::time_point> keyAt;
+  std::optional<double> keyToShownMs;
   bool pointerShown = true;
   bool helpShown = false;  // F1's panel covers the picture until a key or click
   // The key that closed the panel: its typed text and repeats are dropped too.
@@ -181,7 +185,7 @@ struct WindowHost::Impl {
     if (target->w != canvas->Width() || target->h != canvas->Height()) Resized();
     DeviceRect d = canvas->TakeDirty();
     if (!everShown) d = {0, 0, canvas->Width(), canvas->Height()};
-    if (d.Empty()) return;
+    if (d.Empty()) return NoteShown();
     cairo_surface_t* surface = canvas->Surface();
     cairo_surface_flush(surface);
     const int stride = cairo_image_surface_get_stride(surface);
@@ -202,7 +206,7 @@ struct WindowHost::Impl {
         }
       }
       SDL_UnlockSurface(target);
-      if (!changed) return;
+      if (!changed) return NoteShown();
     } else {
       SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(data, canvas->Width(), canvas->Height(), 32, stride,
                                                                SDL_PIXELFORMAT_RGB888);
@@ -211,6 +215,13 @@ struct WindowHost::Impl {
     }
     SDL_UpdateWindowSurfaceRects(window, &rect, 1);
     everShown = true;
+    NoteShown();
+  }
+
+  void NoteShown() {
+    if (!keyAt) return;
+    keyToShownMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - *keyAt).count();
+    keyAt.reset();
   }
 
   // Handles one event; throws EndOfRun when the window is closed.
@@ -220,6 +231,7 @@ struct WindowHost::Impl {
       throw EndOfRun{0};
     }
     if (TakenByHelp(e)) return;
+    if (e.type == SDL_KEYDOWN || e.type == SDL_TEXTINPUT) keyAt = std::chrono::steady_clock::now();
     switch (e.type) {
       case SDL_QUIT: throw EndOfRun{0};
       case SDL_WINDOWEVENT:
@@ -326,6 +338,12 @@ std::string WindowHost::Inkey() {
 }
 
 void WindowHost::Show() { impl_->Present(); }
+
+std::optional<double> WindowHost::TakeKeyToShownMs() {
+  std::optional<double> ms = impl_->keyToShownMs;
+  impl_->keyToShownMs.reset();
+  return ms;
+}
 
 std::optional<Point> WindowHost::TakeClick() {
   if (impl_->clicks.empty()) return std::nullopt;

@@ -26,6 +26,7 @@ class WindowHost : public Host {
   std::optional<Point> TakeClick() override;
   void Wait() override;
   void Show() override;
+  std::optional<double> TakeKeyToShownMs() override;
   std::string Time() override;
   void MaximizeWindow() override;
   void IdleUntilClosed() override;

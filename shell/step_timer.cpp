@@ -53,8 +53,13 @@ std::string StepTimer::Inkey() {
   const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - last_).count();
   const bool onPage = s_.Location % 100 != 0, cameFromPage = lastLocation_ % 100 != 0;
   const int location = !onPage && cameFromPage ? lastLocation_ : s_.Location;
-  std::snprintf(line, sizeof line, "{\"n\":%d,\"ms\":%.3f,\"location\":%d}\n", ++keys_, ms, location);
-  out_.Write(line);
+  std::snprintf(line, sizeof line, "{\"n\":%d,\"ms\":%.3f,\"location\":%d", ++keys_, ms, location);
+  std::string text = line;
+  if (const std::optional<double> shown = inner_.TakeKeyToShownMs()) {
+    std::snprintf(line, sizeof line, ",\"shown_ms\":%.3f", *shown);
+    text += line;
+  }
+  out_.Write(text + "}\n");
   out_.Flush();
   lastLocation_ = s_.Location;
   last_ = std::chrono::steady_clock::now();

@@ -9,10 +9,13 @@
 //   {"startup_ms":40.0,"clock_ns":81234567890123}
 //   {"n":1,"ms":0.004,"location":0}
 //   {"n":7,"ms":3.906,"location":101}
+//   {"n":8,"ms":812.5,"location":101,"shown_ms":2.712}
 //
 // A location is 100 x section + page, 0 at the main menu, 100 x section at a
 // sub-menu; a step that runs from a sub-menu into a page, or from a page back
-// to its sub-menu, is given the page.
+// to its sub-menu, is given the page. In a window, shown_ms is the time from
+// the arrival of the key that began the step to its first picture handed to
+// the window.
 #pragma once
 
 #include <chrono>
@@ -41,6 +44,7 @@ class StepTimer : public Host {
   void Wait() override { inner_.Wait(); }
   std::string Time() override { return inner_.Time(); }
   void Show() override { inner_.Show(); }
+  std::optional<double> TakeKeyToShownMs() override { return inner_.TakeKeyToShownMs(); }
   void MaximizeWindow() override { inner_.MaximizeWindow(); }
   void IdleUntilClosed() override;
   void PageComplete(const PageLabel& label) override { inner_.PageComplete(label); }
