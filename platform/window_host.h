@@ -27,6 +27,7 @@ class WindowHost : public Host {
   void Wait() override;
   void Show() override;
   std::string Time() override;
+  void NumberEntry(bool reading) override;
   void MaximizeWindow() override;
   void IdleUntilClosed() override;
   bool WritePng(const std::string& path) override;

@@ -35,8 +35,10 @@ class StepTimer : public Host {
   void Symbol(const SymbolOp& op) override { inner_.Symbol(op); }
   void Cls() override { inner_.Cls(); }
   std::string Inkey() override;
+  std::optional<Point> TakeClick() override { return inner_.TakeClick(); }
   void Wait() override { inner_.Wait(); }
   std::string Time() override { return inner_.Time(); }
+  void NumberEntry(bool reading) override { inner_.NumberEntry(reading); }
   void Show() override { inner_.Show(); }
   void MaximizeWindow() override { inner_.MaximizeWindow(); }
   void IdleUntilClosed() override;
