@@ -17,9 +17,9 @@ struct KeyFace {
   std::string_view label;
 };
 
-// "消去" clears the whole entry, as Backspace, Delete and Esc do; "決定"
-// confirms it, as Enter does. The minus is labelled with the minus sign,
-// which reads better than a hyphen at this size; it sends the hyphen.
+// Labels in the full-width forms the entry echoes; each key sends the
+// half-width character. "消去" clears the whole entry, as Backspace, Delete
+// and Esc do; "決定" confirms it, as Enter does.
 constexpr KeyFace kClearFace{keys::kClear, "消去"};
 constexpr KeyFace kEnterFace{keys::kEnter, "決定"};
 
@@ -27,19 +27,19 @@ constexpr KeyFace FaceOf(char c) {
   switch (c) {
     case 'C': return kClearFace;
     case 'E': return kEnterFace;
-    case '-': return {'-', "−"};
-    case '0': return {'0', "0"};
-    case '1': return {'1', "1"};
-    case '2': return {'2', "2"};
-    case '3': return {'3', "3"};
-    case '4': return {'4', "4"};
-    case '5': return {'5', "5"};
-    case '6': return {'6', "6"};
-    case '7': return {'7', "7"};
-    case '8': return {'8', "8"};
-    case '9': return {'9', "9"};
-    case '.': return {'.', "."};
-    default: return {'/', "/"};
+    case '-': return {'-', "－"};
+    case '0': return {'0', "０"};
+    case '1': return {'1', "１"};
+    case '2': return {'2', "２"};
+    case '3': return {'3', "３"};
+    case '4': return {'4', "４"};
+    case '5': return {'5', "５"};
+    case '6': return {'6', "６"};
+    case '7': return {'7', "７"};
+    case '8': return {'8', "８"};
+    case '9': return {'9', "９"};
+    case '.': return {'.', "．"};
+    default: return {'/', "／"};
   }
 }
 
