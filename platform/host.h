@@ -45,6 +45,10 @@ class Host {
   virtual void Wait() = 0;
   // "HH:MM:SS", local time (or the time given on the command line).
   virtual std::string Time() = 0;
+  // A number is being read (true) or has been read (false): a host with a
+  // pointer may offer keys to tap meanwhile. Not part of the picture or the
+  // trace; hosts that wrap another pass it on.
+  virtual void NumberEntry(bool /*reading*/) {}
 
   // Window operations; harmless where there is no window.
   virtual void MaximizeWindow() {}

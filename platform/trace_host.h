@@ -29,6 +29,7 @@ class TraceHost : public Host {
   void Show() override { inner_.Show(); }
   std::optional<double> TakeKeyToShownMs() override { return inner_.TakeKeyToShownMs(); }
   std::string Time() override { return inner_.Time(); }
+  void NumberEntry(bool reading) override { inner_.NumberEntry(reading); }  // not traced
   void MaximizeWindow() override { inner_.MaximizeWindow(); }
   void IdleUntilClosed() override;
   bool WritePng(const std::string& path) override { return inner_.WritePng(path); }

@@ -2,15 +2,19 @@
 
 #include <SDL.h>
 
-#include <cstdlib>
 #include <chrono>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <stdexcept>
 
 #include "platform/canvas.h"
+#include "platform/gestures.h"
 #include "platform/headless_host.h"
 #include "platform/help_panel.h"
+#include "platform/keypad.h"
+#include "platform/keypad_draw.h"
 #include "platform/keys.h"
 #include "platform/x11_guard.h"
 
@@ -81,6 +85,16 @@ struct WindowHost::Impl {
   // The key that closed the panel: its typed text and repeats are dropped too.
   SDL_Scancode closingKey = SDL_SCANCODE_UNKNOWN;
   bool destroyedOutside = false;  // the X window is gone: SDL must not touch it
+  SDL_Rect lastUpdate{};  // the window pixels the picture last went to
+
+  // Touch and the mouse: taps, swipes and long presses; the keypad while a
+  // number is read and the last input was a touch or a click.
+  GestureReader gestures;
+  bool pointerInput = false;  // the last input was a touch or a click, not a key
+  bool readingNumber = false;
+  Keypad keypad;              // as shown; no buttons while hidden
+  int pressedButton = -1;     // the keypad button held down
+  int shownPressed = -1;      // the button drawn held down
 
   void ToggleFullScreen() {
     const bool full = SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -177,9 +191,15 @@ struct WindowHost::Impl {
     }
   }
 
-  // Shows the picture where it changed since it was last shown.
   void Present() {
-    if (helpShown) return;  // the picture waits under the panel
+    if (helpShown) return;  // the picture and the keypad wait under the panel
+    lastUpdate = {};
+    PresentPicture();
+    PresentKeypad();
+  }
+
+  // Shows the picture where it changed since it was last shown.
+  void PresentPicture() {
     SDL_Surface* target = WindowSurface();
     if (!target) return;
     if (target->w != canvas->Width() || target->h != canvas->Height()) Resized();
@@ -214,6 +234,7 @@ struct WindowHost::Impl {
       SDL_FreeSurface(source);
     }
     SDL_UpdateWindowSurfaceRects(window, &rect, 1);
+    lastUpdate = rect;
     everShown = true;
     NoteShown();
   }
@@ -223,6 +244,112 @@ struct WindowHost::Impl {
     keyToShownMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - *keyAt).count();
     keyAt.reset();
   }
+
+  bool KeypadWanted() const { return readingNumber && pointerInput; }
+
+  // Shows, draws again or takes away the keypad on the window's pixels, as
+  // it is wanted; the canvas keeps the picture as it is, so the pixels under
+  // the keypad come back from it unchanged.
+  void PresentKeypad() {
+    SDL_Surface* target = WindowSurface();
+    if (!target) return;
+    const bool shown = !keypad.buttons.empty();
+    if (!KeypadWanted()) {
+      if (shown) {
+        RestoreFromCanvas(keypad.panel);
+        keypad = {};
+      }
+      pressedButton = shownPressed = -1;
+      return;
+    }
+    Keypad wanted = LayOutKeypad(target->w, target->h);
+    const SDL_Rect panel = ToSdl(wanted.panel);
+    const bool moved = shown && ToSdl(keypad.panel).x != panel.x;  // a resize
+    SDL_Rect overlap;
+    const bool covered = SDL_IntersectRect(&lastUpdate, &panel, &overlap);
+    if (shown && !moved && !covered && shownPressed == pressedButton) return;
+    if (moved) RestoreFromCanvas(keypad.panel);
+    keypad = std::move(wanted);
+    const KeypadButton* pressed =
+        pressedButton >= 0 && pressedButton < static_cast<int>(keypad.buttons.size()) ? &keypad.buttons[pressedButton] : nullptr;
+    cairo_surface_t* drawn = cairo_image_surface_create(CAIRO_FORMAT_RGB24, panel.w, panel.h);
+    cairo_t* cr = cairo_create(drawn);
+    cairo_translate(cr, -panel.x, -panel.y);
+    DrawKeypad(cr, keypad, pressed);
+    cairo_destroy(cr);
+    cairo_surface_flush(drawn);
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(drawn), panel.w, panel.h, 32,
+                                                             cairo_image_surface_get_stride(drawn), SDL_PIXELFORMAT_RGB888);
+    SDL_Rect at = panel;
+    SDL_BlitSurface(source, nullptr, target, &at);
+    SDL_FreeSurface(source);
+    cairo_surface_destroy(drawn);
+    SDL_UpdateWindowSurfaceRects(window, &panel, 1);
+    shownPressed = pressedButton;
+  }
+
+  static SDL_Rect ToSdl(const KeypadRect& r) {
+    const int x0 = static_cast<int>(std::floor(r.x0)), y0 = static_cast<int>(std::floor(r.y0));
+    return {x0, y0, static_cast<int>(std::ceil(r.x1)) - x0, static_cast<int>(std::ceil(r.y1)) - y0};
+  }
+
+  // Copies the canvas's pixels over an area of the window.
+  void RestoreFromCanvas(const KeypadRect& area) {
+    SDL_Surface* target = WindowSurface();
+    if (!target || target->w != canvas->Width() || target->h != canvas->Height()) return;  // all drawn anew
+    SDL_Rect rect = ToSdl(area);
+    cairo_surface_t* surface = canvas->Surface();
+    cairo_surface_flush(surface);
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(surface), canvas->Width(),
+                                                             canvas->Height(), 32, cairo_image_surface_get_stride(surface),
+                                                             SDL_PIXELFORMAT_RGB888);
+    SDL_Rect to = rect;
+    SDL_BlitSurface(source, &rect, target, &to);
+    SDL_FreeSurface(source);
+    SDL_UpdateWindowSurfaceRects(window, &rect, 1);
+  }
+
+  // A press of the left button, or a finger (SDL sends touches as the left
+  // button too). On the keypad it holds a button down; elsewhere it may begin
+  // a gesture.
+  void PointerDown(int x, int y) {
+    pointerInput = true;
+    pressedButton = -1;
+    if (!keypad.buttons.empty() && keypad.panel.Contains(x, y)) {
+      if (const KeypadButton* b = keypad.ButtonAt(x, y)) pressedButton = static_cast<int>(b - keypad.buttons.data());
+      gestures.Cancel();
+      PresentKeypad();
+      return;
+    }
+    gestures.Down(canvas->ToLogical(x, y), SDL_GetTicks());
+    if (KeypadWanted() && keypad.buttons.empty()) Present();  // the keypad comes at once
+  }
+
+  void PointerUp(int x, int y) {
+    if (pressedButton >= 0) {
+      // The button sends its key when released on it, as a typed key.
+      const KeypadButton& b = keypad.buttons[pressedButton];
+      if (b.rect.Contains(x, y)) keys.emplace_back(1, b.key);
+      pressedButton = -1;
+      PresentKeypad();
+      return;
+    }
+    Take(gestures.Up(canvas->ToLogical(x, y), SDL_GetTicks()));
+  }
+
+  void Take(Gesture g) {
+    switch (g) {
+      case Gesture::kTap: clicks.push_back(gestures.Start()); break;
+      case Gesture::kSwipeRight: keys.emplace_back(1, keys::kPageUp); break;   // back, as Page Up
+      case Gesture::kSwipeLeft: keys.emplace_back(1, keys::kPageDown); break;  // on, as a remote's "next"
+      case Gesture::kLongPress: LongPress(); break;
+      case Gesture::kNone: break;
+    }
+  }
+
+  // A long press anywhere shows the help panel, as F1 does on a keyboard.
+  // Nothing else comes of it: no click, no key.
+  void LongPress() { ShowHelp(); }
 
   // Handles one event; throws EndOfRun when the window is closed.
   void Handle(const SDL_Event& e) {
@@ -246,15 +373,22 @@ struct WindowHost::Impl {
           if (!e.key.repeat) ToggleFullScreen();
           break;
         }
-        if (auto k = FromKeyDown(e.key.keysym)) keys.push_back(*k);
+        if (auto k = FromKeyDown(e.key.keysym)) {
+          keys.push_back(*k);
+          pointerInput = false;
+        }
         break;
       case SDL_MOUSEBUTTONDOWN:  // touches arrive as clicks too
-        if (e.button.button == SDL_BUTTON_LEFT) clicks.push_back(canvas->ToLogical(e.button.x, e.button.y));
+        if (e.button.button == SDL_BUTTON_LEFT) PointerDown(e.button.x, e.button.y);
+        break;
+      case SDL_MOUSEBUTTONUP:
+        if (e.button.button == SDL_BUTTON_LEFT) PointerUp(e.button.x, e.button.y);
         break;
       case SDL_MOUSEWHEEL:
         if (e.wheel.y > 0) keys.emplace_back(1, keys::kPageUp);  // back, as on a slide remote
         break;
       case SDL_MOUSEMOTION:
+        if (gestures.Pressed()) Take(gestures.Move(canvas->ToLogical(e.motion.x, e.motion.y), SDL_GetTicks()));
         lastMotion = SDL_GetTicks();
         if (!pointerShown) {
           SDL_ShowCursor(SDL_ENABLE);
@@ -262,7 +396,10 @@ struct WindowHost::Impl {
         }
         break;
       case SDL_TEXTINPUT:
-        if (auto k = keys::FromTypedText(e.text.text)) keys.push_back(*k);
+        if (auto k = keys::FromTypedText(e.text.text)) {
+          keys.push_back(*k);
+          pointerInput = false;
+        }
         break;
       default: break;
     }
@@ -271,6 +408,7 @@ struct WindowHost::Impl {
   void Pump() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) Handle(e);
+    Take(gestures.Poll(SDL_GetTicks()));
   }
 
   // Sleeps on the event queue for at most ms milliseconds.
@@ -344,6 +482,7 @@ std::optional<double> WindowHost::TakeKeyToShownMs() {
   impl_->keyToShownMs.reset();
   return ms;
 }
+void WindowHost::NumberEntry(bool reading) { impl_->readingNumber = reading; }
 
 std::optional<Point> WindowHost::TakeClick() {
   if (impl_->clicks.empty()) return std::nullopt;

@@ -28,6 +28,7 @@ class WindowHost : public Host {
   void Show() override;
   std::optional<double> TakeKeyToShownMs() override;
   std::string Time() override;
+  void NumberEntry(bool reading) override;
   void MaximizeWindow() override;
   void IdleUntilClosed() override;
   bool WritePng(const std::string& path) override;

@@ -43,6 +43,7 @@ class StepTimer : public Host {
   std::optional<Point> TakeClick() override { return inner_.TakeClick(); }
   void Wait() override { inner_.Wait(); }
   std::string Time() override { return inner_.Time(); }
+  void NumberEntry(bool reading) override { inner_.NumberEntry(reading); }
   void Show() override { inner_.Show(); }
   std::optional<double> TakeKeyToShownMs() override { return inner_.TakeKeyToShownMs(); }
   void MaximizeWindow() override { inner_.MaximizeWindow(); }
