@@ -5,11 +5,8 @@ set -uo pipefail
 build=${1:?build directory}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0 passes=0
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-check() {  # description, then the condition's exit status
-  if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 for program in mebuki1 mebuki2; do
   "$build/$program" --keys '' --trace "$work/t.jsonl" --screenshot "$work/s.png"

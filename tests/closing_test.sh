@@ -18,10 +18,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0 passes=0
-check() {
-  if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 rounds=${MEBUKI_CLOSE_ROUNDS:-20}
 
 # A busy loop on every core, for at most as long as the test may take.

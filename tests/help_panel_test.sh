@@ -13,25 +13,11 @@ cleanup() {
   [ -n "${KEEP:-}" ] && cp -r "$work" "$KEEP"; rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0 passes=0
-check() {
-  if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 # The trace is written as trace.jsonl.part while the program runs.
 count() { live_text "$1" | grep -c -- "$2" || true; }
 keys() { count "$trace" '"op":"key"'; }
 pauses() { count "$trace" '"fill":4,'; }
-# Screenshot of window $1 into $2, once the picture has settled (two in a row alike).
-shot() {
-  import -window "$1" "$2" 2>/dev/null
-  for _ in $(seq 20); do
-    sleep 0.3
-    import -window "$1" "$2.next.png" 2>/dev/null
-    if same "$2" "$2.next.png"; then rm -f "$2.next.png"; return; fi
-    mv "$2.next.png" "$2"
-  done
-}
-same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
 # Presses key $2 in window $1 and waits until the program has read it.
 press() {
   local before

@@ -12,10 +12,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0 passes=0
-check() {
-  if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 # A machine with only the DejaVu fonts: a fallback face, and one line per
 # missing font naming the package to install.

@@ -8,10 +8,7 @@ set -uo pipefail
 build=$(cd "${1:?build directory}" && pwd)
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-failures=0 passes=0
-check() {
-  if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 cd "$work" || exit 1
 touch a-file

@@ -27,10 +27,7 @@ remove_package() {
 }
 trap 'remove_package; rm -rf "$work"' EXIT
 trap 'exit 143' TERM INT HUP
-failures=0 passes=0
-check() {
-  if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 deb=mebuki_${version}_$(dpkg --print-architecture).deb

@@ -13,10 +13,7 @@ cleanup() {
   [ -n "${KEEP:-}" ] && cp -r "$work" /tmp/presenting; rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0 passes=0
-check() {
-  if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 # Number of trace lines matching $2 in file $1.
 count() { live_text "$1" | grep -c -- "$2" || true; }
@@ -48,17 +45,6 @@ click_at() {
   sleep 0.6
 }
 
-# Screenshot of window $1 into $2, once the picture has settled (two in a row alike).
-shot() {
-  import -window "$1" "$2" 2>/dev/null
-  for _ in $(seq 20); do
-    sleep 0.3
-    import -window "$1" "$2.next.png" 2>/dev/null
-    if same "$2" "$2.next.png"; then rm -f "$2.next.png"; return; fi
-    mv "$2.next.png" "$2"
-  done
-}
-same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
 pauses() { count "$trace" '"fill":4,'; }
 
 start_x_session

@@ -13,10 +13,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0 passes=0
-check() {
-  if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 # Starts a program in the background with its outputs in $out; a script's
 # background job would otherwise ignore SIGINT.

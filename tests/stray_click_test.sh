@@ -14,10 +14,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0 passes=0
-check() {
-  if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 trace=$work/two.jsonl
 keys_read() { live_text "$trace" | grep -c '"op":"key"' || true; }

@@ -14,10 +14,7 @@ cleanup() {
   [ -n "${KEEP:-}" ] && cp -r "$work" /tmp/touch-window; rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0 passes=0
-check() {
-  if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 # The trace as it stands (written as FILE.part while the run goes on, where it is).
 live() { cat -- "$1.part" 2>/dev/null || cat -- "$1" 2>/dev/null; }
@@ -83,7 +80,6 @@ shot() {
     mv "$1.next.png" "$1"
   done
 }
-same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
 # Whether images $1 and $2 are alike inside the geometry $3 (WxH+X+Y). The
 # entry's blinking dot is left out: its soft edge depends on how often it blinked.
 same_in() {

@@ -4,10 +4,7 @@ set -uo pipefail
 build=${1:?build directory}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0 passes=0
-check() {
-  if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 # Pages per program: every sub-menu entry but the last, plus each goal page.
 #   mebuki1: 3 + (6+1) + (7+1) + (6+1)             = 25

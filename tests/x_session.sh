@@ -68,3 +68,16 @@ wait_for_exit() {
   EXIT_STATUS=0
   wait "$1" || EXIT_STATUS=$?
 }
+
+# Screenshot of window $1 into $2, once the picture has settled (two in a row alike).
+shot() {
+  import -window "$1" "$2" 2>/dev/null
+  for _ in $(seq 20); do
+    sleep 0.3
+    import -window "$1" "$2.next.png" 2>/dev/null
+    if same "$2" "$2.next.png"; then rm -f "$2.next.png"; return; fi
+    mv "$2.next.png" "$2"
+  done
+}
+# Whether images $1 and $2 are the same to the pixel.
+same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
