@@ -8,16 +8,17 @@
 #include <string>
 
 #include "platform/headless_host.h"
+#include "platform/hosts.h"
 
 namespace mebuki {
 
-class ExportHost : public Host {
+class ExportHost : public PageExporter {
  public:
   // target: "FILE.pdf" for a PDF, otherwise a directory for PNG files.
   // dateTime ("YYYY-MM-DDTHH:MM:SS") is written as the PDF's creation date.
   ExportHost(HeadlessHost& inner, std::string target, const std::string& dateTime);
   ~ExportHost() override;
-  bool ok() const { return ok_; }
+  bool ok() const override { return ok_; }
   int pages() const { return pages_; }
 
   void Line(const LineOp& op) override { inner_.Line(op); }

@@ -3,13 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <random>
 #include <fstream>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "platform/float_text.h"
 #include "platform/glyph_cell.h"
 #include "platform/keys.h"
 #include "platform/numbers.h"
@@ -367,6 +372,74 @@ TEST(Picture, DrawsEachKeptOperationOnceUntilDrawnAgain) {
   picture.DrawNew(draw);
   EXPECT_EQ(drawn, (std::vector<std::string>{ToJson(CircleOp{200, 200, 2, 0, 1}), ToJson(box)}));
   EXPECT_EQ(Kept(picture), (std::vector<std::string>{ToJson(CircleOp{200, 200, 2, 0, 1}), ToJson(box)}));
+}
+
+
+// The browser's runtime keeps a copy of the picture: at each flush it cuts its
+// copy to the operations that did not change and appends the rest, and draws
+// only those not yet on the pixels. Copy and picture must stay equal, and the
+// pixels must get exactly what the picture hands over.
+TEST(Picture, ACopyCutToTheUnchangedOperationsStaysEqual) {
+  const CircleOp dot{300, 300, 4, 3, 1}, dotRed{300, 300, 4, 5, 1}, other{20, 20, 2, 0, 1};
+  const SymbolOp word{110, 300, "度数", 1, 1, 0, {}};
+  const LineOp box{100, 290, 160, 330, 0, kLineFilledBox, 13, kSolid, 1};
+  const LineOp wipe{0, 0, 1440, 900, 15, kLineFilledBox, 15, kSolid, 1};
+  const std::vector<std::vector<Op>> flushes = {
+      {other, word, dot},        {dotRed},          {dot},   {dotRed, dot}, {box},
+      {word, other, box, dotRed}, {wipe, word, dot}, {dotRed}, {ClsOp{}},    {other, dot, dotRed, word}};
+  Picture picture;
+  std::vector<std::string> copy;
+  for (const auto& ops : flushes) {
+    for (const Op& op : ops) picture.Keep(op);
+    ASSERT_LE(picture.Unchanged(), picture.Drawn());
+    copy.resize(picture.Unchanged());
+    std::vector<std::string> toPixels;
+    for (size_t i = picture.Unchanged(); i < picture.Size(); ++i) {
+      copy.push_back(ToJson(picture.Ops()[i]));
+      if (i >= picture.Drawn()) toPixels.push_back(copy.back());
+    }
+    std::vector<std::string> handedOver;
+    picture.DrawNew([&](const Op& op) { handedOver.push_back(ToJson(op)); });
+    EXPECT_EQ(toPixels, handedOver);
+    EXPECT_EQ(copy, Kept(picture));
+  }
+}
+
+// The trace's numbers: the page's own conversion (it has no float to_chars)
+// must write every float as the standard library does.
+TEST(FloatText, MatchesTheStandardLibraryShortestForm) {
+  auto check = [](float v) {
+    char buf[32];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+    const std::string expected(buf, end);
+    const std::string got = ShortestFloatTextPortable(v);
+    if (got != expected) ADD_FAILURE() << "bits " << std::hex << [&] {
+        std::uint32_t b;
+        std::memcpy(&b, &v, 4);
+        return b;
+      }() << ": " << got << " instead of " << expected;
+    return got == expected;
+  };
+  for (float v : {0.0f, -0.0f, 1.0f, 0.5f, 1440.0f, 0.1f, 1e-5f, 123456792.0f, 1e20f, 3e-39f, 16777216.0f,
+                  3.4028235e38f, 1.4e-45f, -2.5f}) {
+    check(v);
+  }
+  // Every coordinate the lessons can use on a grid of hundredths, and powers
+  // of two, whose neighbours lie unevenly far.
+  for (int k = -200000; k <= 200000; ++k) check(static_cast<float>(k) / 100);
+  for (int e = -149; e < 128; ++e) {
+    const float p = std::ldexp(1.0f, e);
+    check(p), check(std::nextafter(p, 0.0f)), check(std::nextafter(p, INFINITY));
+  }
+  // And a million floats of any bit pattern.
+  std::mt19937 rng(12345);
+  int failures = 0;
+  for (int i = 0; i < 1000000 && failures < 10; ++i) {
+    std::uint32_t bits = rng();
+    float v;
+    std::memcpy(&v, &bits, 4);
+    if (std::isfinite(v) && !check(v)) ++failures;
+  }
 }
 
 }  // namespace
