@@ -32,7 +32,11 @@ function(mebuki_web_page target)
     --pre-js ${MEBUKI_WEB_DIR}/runtime.js
     --shell-file ${MEBUKI_WEB_DIR}/shell.html)
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
-    ${MEBUKI_WEB_DIR}/runtime.js ${MEBUKI_WEB_DIR}/shell.html)
+    ${MEBUKI_WEB_DIR}/runtime.js ${MEBUKI_WEB_DIR}/shell.html ${CMAKE_SOURCE_DIR}/tools/web-page)
+  if(MEBUKI_WEB_FONTS)
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
+      ${MEBUKI_WEB_FONTS}/fonts.css ${MEBUKI_WEB_FONTS}/licences.html)
+  endif()
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/web-page $<TARGET_FILE:${target}> ${target}
             "${MEBUKI_WEB_FONTS}" ${CMAKE_SOURCE_DIR}

@@ -1,0 +1,117 @@
+// The page in front of a class: real key presses, clicks and the wheel reach
+// the lesson as the window's keys do, and the last menu item ends the lesson
+// on a page of its own.
+'use strict';
+
+const test = require('node:test');
+const assert = require('node:assert');
+const path = require('path');
+const { pathToFileURL } = require('url');
+const webRun = require('../../tools/web-run');
+
+const root = path.resolve(__dirname, '..', '..');
+const webDir = path.resolve(root, process.env.MEBUKI_WEB_DIR || 'build-web');
+const pageUrl = (program, query) =>
+  pathToFileURL(path.join(webDir, 'mebuki' + program + '.html')).href + (query ? '?' + query : '');
+
+// The keys of the trace, in order.
+function keysOf(trace) {
+  return trace.split('\n').filter((l) => l.startsWith('{"op":"key"')).map((l) => JSON.parse(l).key);
+}
+
+async function withPage(browser, url, body, viewport = { width: 1440, height: 900 }) {
+  const context = await browser.newContext({ viewport });
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (e) => errors.push(e));
+  try {
+    await page.goto(url);
+    await waitWaiting(page);
+    await body(page);
+    assert.deepStrictEqual(errors, []);
+  } finally {
+    await context.close();
+  }
+}
+
+// Until the lesson sleeps again with every input read (or has ended).
+async function waitWaiting(page) {
+  await page.waitForFunction(() => window.mebuki && ['waiting', 'ended'].includes(window.mebuki.state),
+    null, { timeout: 20000, polling: 20 });
+}
+
+async function settle(page, keyCount) {
+  await page.waitForFunction((n) => {
+    const keys = window.mebuki.trace().split('\n').filter((l) => l.startsWith('{"op":"key"'));
+    return keys.length >= n && window.mebuki.state === 'waiting';
+  }, keyCount, { timeout: 20000, polling: 20 });
+  return keysOf(await page.evaluate(() => window.mebuki.trace()));
+}
+
+test('the page in front of a class', async (t) => {
+  const browser = await webRun.launchBrowser();
+  try {
+    await t.test('keys reach the lesson as the window gives them', async () => {
+      await withPage(browser, pageUrl(1, 'trace=1&time=10:00:00'), async (page) => {
+        // A number corrected at the menu, a page stepped back with Page Up,
+        // the Left arrow and the wheel; keys with no meaning still count.
+        for (const k of ['1', 'Backspace', '7', 'Escape', '2', 'Enter', '3', 'Enter']) await page.keyboard.press(k);
+        for (const k of [' ', 'x', 'Space', 'PageUp', 'ArrowLeft', 'Delete', 'F5', 'Tab', 'Shift', 'Numpad4']) {
+          await page.keyboard.press(k);
+        }
+        const keys = await settle(page, 17);
+        assert.deepStrictEqual(keys, ['1', '\b', '7', '\f', '2', '\r', '3', '\r', ' ', 'x', ' ', '\x03', '\x1d',
+          '\f', '\x12', '\t', '4']);
+        await page.mouse.move(700, 450);
+        await page.mouse.wheel(0, -120);
+        assert.deepStrictEqual((await settle(page, 18)).slice(17), ['\x03']);
+      });
+    });
+
+    await t.test('a click or touch chooses a menu item, and continues at a pause', async () => {
+      await withPage(browser, pageUrl(2, 'trace=1&time=10:00:00'), async (page) => {
+        // The second item of the main menu, at (44, 180) in the picture; the
+        // picture is scaled to fit the viewport, 1440 x 900 here.
+        await page.mouse.click(100, 195);
+        await page.waitForFunction(() => window.mebuki.trace().includes('"op":"click"'), null, { timeout: 20000 });
+        await waitWaiting(page);
+        const trace = await page.evaluate(() => window.mebuki.trace());
+        const click = JSON.parse(trace.split('\n').find((l) => l.startsWith('{"op":"click"')));
+        assert.ok(Math.abs(click.x - 100) < 1 && Math.abs(click.y - 195) < 1, JSON.stringify(click));
+        // The section's sub-menu is up: its items were drawn after the click.
+        assert.match(trace.slice(trace.indexOf('"op":"click"')), /"text":"①"/);
+        // A click far from any item at a menu is dropped: the next key still works.
+        await page.mouse.click(1400, 880);
+        await page.keyboard.press('1');
+        await page.keyboard.press('Enter');
+        assert.deepStrictEqual(await settle(page, 2), ['1', '\r']);
+        // The page waits at its first pause: a click anywhere takes it on.
+        const before = await page.evaluate(() => window.mebuki.trace());
+        assert.match(before.slice(before.lastIndexOf('"op":"key"')), /"text":"何"/);
+        await page.mouse.click(700, 400);
+        await page.waitForFunction((n) => window.mebuki.trace().split('"op":"click"').length > n,
+          before.split('"op":"click"').length, { timeout: 20000 });
+        await waitWaiting(page);
+        const after = await page.evaluate(() => window.mebuki.trace());
+        const lastClick = after.lastIndexOf('"op":"click"');
+        assert.match(after.slice(lastClick), /"op":"(symbol|line|connect|circle)"/);
+      });
+    });
+
+    await t.test('the last menu item ends the lesson on a page of its own', async () => {
+      await withPage(browser, pageUrl(1, ''), async (page) => {
+        await page.keyboard.type('5');
+        await page.keyboard.press('Enter');
+        await page.waitForFunction(() => window.mebuki.state === 'ended', null, { timeout: 20000 });
+        assert.strictEqual(await page.evaluate(() => window.mebuki.status), 0);
+        assert.ok(await page.isVisible('#ended'));
+        assert.match(await page.textContent('#ended'), /終了しました/);
+        await page.click('#again');
+        await page.waitForFunction(() => window.mebuki && window.mebuki.state === 'waiting', null, { timeout: 20000 });
+        assert.ok(!(await page.isVisible('#ended')));
+      });
+    });
+  } finally {
+    await browser.close();
+  }
+});
