@@ -20,6 +20,7 @@ var MebukiPage = (function () {
   var ops = [];            // the picture, as the engine keeps it
   var canvas = null, ctx = null;
   var view = { scale: 1, x: 0, y: 0 };  // device pixels per logical unit, and the picture's corner
+  var cut = [], cutAt = 0, sameSoFar = false;  // what the last cut took off the picture
   var inputs = [];         // keys and clicks the engine has not read yet
   var wake = null;         // resolves the engine's sleep on an input
   var state = 'running', status = null, firstPictureMs = null;
@@ -295,11 +296,21 @@ var MebukiPage = (function () {
       palette = [];
       for (var i = 0; i < 16; ++i) palette.push('rgb(' + rgb[3 * i] + ',' + rgb[3 * i + 1] + ',' + rgb[3 * i + 2] + ')');
     },
-    truncate: function (n) { ops.length = Math.min(ops.length, n); },
+    truncate: function (n) {
+      sameSoFar = true;
+      cut = ops.slice(n);
+      cutAt = n;
+      ops.length = Math.min(ops.length, n);
+    },
     add: function (op, draw) {
       if (op[0] === 'cls') ops.length = 0;
+      // The entry's dot, taken off the end of the picture and put back the
+      // same at every wake, is already on the pixels: no repaint for it.
+      var same = draw && sameSoFar && ops.length === cutAt && cut.length === 1 &&
+          JSON.stringify(cut[0]) === JSON.stringify(op);
+      sameSoFar = false;
       ops.push(op);
-      if (draw && ctx) render(ctx, op, view);
+      if (draw && !same && ctx) render(ctx, op, view);
     },
     shown: function () {
       if (firstPictureMs === null && ops.length > 0) firstPictureMs = Math.round(performance.now());
