@@ -33,6 +33,9 @@ function(mebuki_web_page target)
     --shell-file ${MEBUKI_WEB_DIR}/shell.html)
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
     ${MEBUKI_WEB_DIR}/runtime.js ${MEBUKI_WEB_DIR}/shell.html ${CMAKE_SOURCE_DIR}/tools/web-page)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/data/mebuki.svg)
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/data/mebuki.svg)
+  endif()
   if(MEBUKI_WEB_FONTS)
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
       ${MEBUKI_WEB_FONTS}/fonts.css ${MEBUKI_WEB_FONTS}/licences.html)

@@ -137,6 +137,25 @@ test('the page in front of a class', async (t) => {
           return n / (a.length / 4);
         });
         assert.ok(differing < 0.002, `${(differing * 100).toFixed(3)} % of the pixels differ`);
+        // A new window size: the canvas takes the device's pixels again, and
+        // the picture, drawn again, still fits and stands in the middle.
+        await page.setViewportSize({ width: 1000, height: 800 });
+        await page.waitForFunction(() => document.getElementById('picture').width === 1000);
+        const middle = await page.evaluate(() => {
+          const c = document.getElementById('picture');
+          const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+          let top = c.height, bottom = 0;  // rows with ink
+          for (let y = 0; y < c.height; ++y) {
+            for (let x = 0; x < c.width; x += 2) {
+              const i = 4 * (y * c.width + x);
+              if (d[i] < 200 || d[i + 1] < 200 || d[i + 2] < 200) { top = Math.min(top, y); bottom = y; break; }
+            }
+          }
+          return { height: c.height, top, bottom };
+        });
+        assert.strictEqual(middle.height, 800);
+        // 1440 x 900 at 1000 wide is 625 high, from y = 87.5.
+        assert.ok(middle.top >= 87 && middle.bottom <= 713 && middle.bottom > middle.top + 200, JSON.stringify(middle));
       });
     });
   } finally {
