@@ -19,8 +19,8 @@ function keysOf(trace) {
   return trace.split('\n').filter((l) => l.startsWith('{"op":"key"')).map((l) => JSON.parse(l).key);
 }
 
-async function withPage(browser, url, body, viewport = { width: 1440, height: 900 }) {
-  const context = await browser.newContext({ viewport });
+async function withPage(browser, url, body, options = { viewport: { width: 1440, height: 900 } }) {
+  const context = await browser.newContext(options);
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (e) => errors.push(e));
@@ -96,6 +96,29 @@ test('the page in front of a class', async (t) => {
         const lastClick = after.lastIndexOf('"op":"click"');
         assert.match(after.slice(lastClick), /"op":"(symbol|line|connect|circle)"/);
       });
+    });
+
+    await t.test('a tap on a tablet chooses a menu item, and leaves the page where it is', async () => {
+      const tablet = { viewport: { width: 1180, height: 820 }, deviceScaleFactor: 2, hasTouch: true, isMobile: true };
+      await withPage(browser, pageUrl(1, 'trace=1'), async (page) => {
+        // 1440 x 900 at 1180 wide is 737.5 high, from y = 41.25: the third
+        // item, from (44, 240) to beyond (100, 288) in the picture, is at (60, 250) on the screen.
+        await page.touchscreen.tap(60, 250);
+        await page.waitForFunction(() => window.mebuki.trace().includes('"op":"click"'), null, { timeout: 20000 });
+        await waitWaiting(page);
+        const trace = await page.evaluate(() => window.mebuki.trace());
+        assert.match(trace.slice(trace.indexOf('"op":"click"')), /"text":"⑧"/);  // the sub-menu of section 3
+        // A swipe across the picture is no gesture of the browser's: the page
+        // stays, even with a page before it to go back to.
+        const url = page.url();
+        await page.goto('about:blank');
+        await page.goBack();
+        await waitWaiting(page);
+        const cdp = await page.context().newCDPSession(page);
+        await cdp.send('Input.synthesizeScrollGesture', { x: 200, y: 400, xDistance: 600, yDistance: 0, speed: 2000 });
+        assert.strictEqual(page.url(), url);
+        assert.strictEqual(await page.evaluate(() => window.mebuki.state), 'waiting');
+      }, tablet);
     });
 
     await t.test('the last menu item ends the lesson on a page of its own', async () => {
