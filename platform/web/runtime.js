@@ -228,6 +228,7 @@ var MebukiPage = (function () {
     });
     canvas.addEventListener('pointerdown', function (e) {
       if (e.button !== 0) return;
+      if (e.pointerType === 'touch') document.getElementById('keypad-toggle').hidden = false;
       e.preventDefault();
       var p = toLogical(e.clientX, e.clientY);
       queue({ click: true, x: p.x, y: p.y });
@@ -241,6 +242,24 @@ var MebukiPage = (function () {
     canvas.addEventListener('pointermove', showPointer);
     canvas.addEventListener('contextmenu', function (e) { e.preventDefault(); });
     showPointer();
+    attachKeypad();
+  }
+
+  // A tablet has no keys for a number the lesson asks for: the keypad types
+  // them, and closes with Enter.
+  function attachKeypad() {
+    var pad = document.getElementById('keypad'), toggle = document.getElementById('keypad-toggle');
+    toggle.addEventListener('pointerdown', function (e) {
+      e.preventDefault();
+      pad.hidden = !pad.hidden;
+    });
+    pad.addEventListener('pointerdown', function (e) {
+      e.preventDefault();
+      var name = e.target.dataset && e.target.dataset.key;
+      if (!name) return;
+      queue({ key: name === 'enter' ? '\r' : name === 'backspace' ? '\b' : name });
+      if (name === 'enter') pad.hidden = true;
+    });
   }
 
   // The lesson's last menu item: a tab cannot close itself, so the page says

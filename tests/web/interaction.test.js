@@ -108,6 +108,16 @@ test('the page in front of a class', async (t) => {
         await waitWaiting(page);
         const trace = await page.evaluate(() => window.mebuki.trace());
         assert.match(trace.slice(trace.indexOf('"op":"click"')), /"text":"⑧"/);  // the sub-menu of section 3
+        // The first touch brought up the keypad's button: its keys answer a
+        // number prompt (here the sub-menu: 8, corrected, then 7 and Enter).
+        await page.touchscreen.tap(30, 795);  // the button, bottom left
+        for (const k of ['8', 'backspace', '7', 'enter']) {
+          const box = await page.locator(`#keypad [data-key="${k}"]`).boundingBox();
+          await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+        }
+        const keys = await settle(page, 4);
+        assert.deepStrictEqual(keys, ['8', '\b', '7', '\r']);
+        assert.ok(!(await page.isVisible('#keypad')), 'Enter closes the keypad');
         // A swipe across the picture is no gesture of the browser's: the page
         // stays, even with a page before it to go back to.
         const url = page.url();
