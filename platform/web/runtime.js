@@ -50,6 +50,7 @@ var MebukiPage = (function () {
     c.clip();
     c.lineCap = 'round';
     c.lineJoin = 'round';
+    c.mebukiFont = null;
   }
 
   // One operation, in logical units; scale is the device pixels per unit.
@@ -112,7 +113,7 @@ var MebukiPage = (function () {
         for (var g = 0; g < glyphs.length; ++g) {
           var gl = glyphs[g];
           var font = style + (kFamilies[gl[0]] || kFamilies['BIZ UDGothic']);
-          if (c.font !== font) c.font = font;
+          if (c.mebukiFont !== font) c.font = c.mebukiFont = font;  // parsing a font costs more than a glyph
           // The em square, emX x emY, with its origin on the baseline at (x, baseline).
           c.save();
           c.transform(gl[4] / kFontPx, 0, 0, gl[5] / kFontPx, gl[2], gl[3]);
