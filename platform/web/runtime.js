@@ -287,16 +287,16 @@ var MebukiPage = (function () {
     return args;
   }
 
+  // The faces load (decoded from the page itself) while the engine compiles;
+  // the first picture waits for them, so that no glyph is drawn in a
+  // stand-in and left there.
+  var fontsReady = Promise.all(['400', '700'].map(function (w) {
+    return Promise.all([document.fonts.load(w + ' 16px "Mebuki Gothic"', 'あ1'),
+      document.fonts.load('italic ' + w + ' 16px "Mebuki Serif"', 'x')]);
+  })).then(function () { return document.fonts.ready; }).catch(function () {});
+
   async function run() {
-    // The first picture waits for the faces, so that no glyph is drawn in a
-    // stand-in and left there.
-    try {
-      await Promise.all(['400', '700'].map(function (w) {
-        return Promise.all([document.fonts.load(w + ' 16px "Mebuki Gothic"', 'あ1'),
-          document.fonts.load('italic ' + w + ' 16px "Mebuki Serif"', 'x')]);
-      }));
-      await document.fonts.ready;
-    } catch (e) {}
+    await fontsReady;
     var args = argv();
     var pointers = args.map(function (a) {
       var n = Module.lengthBytesUTF8(a) + 1, p = Module._malloc(n);
