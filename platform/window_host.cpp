@@ -8,6 +8,7 @@
 
 #include "platform/canvas.h"
 #include "platform/headless_host.h"
+#include "platform/help_panel.h"
 #include "platform/keys.h"
 
 namespace mebuki {
@@ -59,6 +60,9 @@ struct WindowHost::Impl {
   bool everShown = false;
   Uint32 lastMotion = 0;  // the pointer hides after two seconds without moving
   bool pointerShown = true;
+  bool helpShown = false;  // F1's panel covers the picture until a key or click
+  // The key that closed the panel: its typed text and repeats are dropped too.
+  SDL_Scancode closingKey = SDL_SCANCODE_UNKNOWN;
 
   void ToggleFullScreen() {
     const bool full = SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -85,8 +89,79 @@ struct WindowHost::Impl {
     everShown = false;
   }
 
+  // Shows the picture with the help panel over it. The panel goes to the
+  // window's pixels only: the canvas keeps the picture as it was.
+  void ShowHelp() {
+    helpShown = true;
+    SDL_Surface* target = WindowSurface();
+    if (!target) return;
+    if (target->w != canvas->Width() || target->h != canvas->Height()) canvas->Resize(target->w, target->h);
+    canvas->TakeDirty();
+    cairo_surface_t* shown = cairo_image_surface_create(CAIRO_FORMAT_RGB24, canvas->Width(), canvas->Height());
+    cairo_t* cr = cairo_create(shown);
+    cairo_set_source_surface(cr, canvas->Surface(), 0, 0);
+    cairo_paint(cr);
+    DrawHelpPanel(cr, canvas->Width(), canvas->Height());
+    cairo_destroy(cr);
+    cairo_surface_flush(shown);
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
+        cairo_image_surface_get_data(shown), canvas->Width(), canvas->Height(), 32,
+        cairo_image_surface_get_stride(shown), SDL_PIXELFORMAT_RGB888);
+    SDL_BlitSurface(source, nullptr, target, nullptr);
+    SDL_FreeSurface(source);
+    cairo_surface_destroy(shown);
+    SDL_UpdateWindowSurface(window);
+  }
+
+  // Closes the panel: the whole picture is shown again as the canvas keeps it.
+  void HideHelp() {
+    helpShown = false;
+    everShown = false;
+    Present();
+  }
+
+  // While the panel is up, every key and click closes it and goes no further.
+  // Returns whether the event was taken so.
+  bool TakenByHelp(const SDL_Event& e) {
+    if (e.type == SDL_KEYUP && e.key.keysym.scancode == closingKey) closingKey = SDL_SCANCODE_UNKNOWN;
+    if (e.type == SDL_TEXTINPUT && closingKey != SDL_SCANCODE_UNKNOWN) return true;
+    if (e.type == SDL_KEYDOWN && closingKey != SDL_SCANCODE_UNKNOWN) {
+      if (e.key.repeat && e.key.keysym.scancode == closingKey) return true;
+      closingKey = SDL_SCANCODE_UNKNOWN;
+    }
+    if (!helpShown) {
+      if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F1) {
+        if (!e.key.repeat) ShowHelp();
+        return true;
+      }
+      return false;
+    }
+    switch (e.type) {
+      case SDL_KEYDOWN:
+        closingKey = e.key.keysym.scancode;
+        HideHelp();
+        return true;
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEWHEEL:
+        HideHelp();
+        return true;
+      case SDL_MOUSEBUTTONUP:
+      case SDL_TEXTINPUT:
+        return true;
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+            e.window.event == SDL_WINDOWEVENT_RESIZED) {
+          ShowHelp();  // drawn again at the window's size
+          return e.window.event == SDL_WINDOWEVENT_EXPOSED;
+        }
+        return false;
+      default: return false;
+    }
+  }
+
   // Shows the picture where it changed since it was last shown.
   void Present() {
+    if (helpShown) return;  // the picture waits under the panel
     SDL_Surface* target = WindowSurface();
     if (!target) return;
     if (target->w != canvas->Width() || target->h != canvas->Height()) Resized();
@@ -126,6 +201,7 @@ struct WindowHost::Impl {
 
   // Handles one event; throws EndOfRun when the window is closed.
   void Handle(const SDL_Event& e) {
+    if (TakenByHelp(e)) return;
     switch (e.type) {
       case SDL_QUIT: throw EndOfRun{0};
       case SDL_WINDOWEVENT:

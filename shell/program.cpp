@@ -30,6 +30,8 @@ struct Options {
   bool walk = false;                // visit every page, headless
   std::string exportTo;             // FILE.pdf or DIR/: every finished page (implies the walk)
   double scale = 1;                 // headless canvas at this many times 1440 x 900
+  bool help = false;                // print the usage and end
+  bool version = false;             // print the name and version and end
   bool Headless() const { return keys || walk; }
 };
 
@@ -68,6 +70,29 @@ bool IsTimeOfDay(const std::string& t) {
   return std::stoi(t.substr(0, 2)) < 24 && std::stoi(t.substr(3, 2)) < 60 && std::stoi(t.substr(6, 2)) < 60;
 }
 
+// Every option on one line, and the exit statuses, for --help.
+void PrintUsage(const std::string& name) {
+  std::printf(
+      "Usage: %s [OPTION]...\n"
+      "With no option, opens the lessons in a maximised window; with --keys, --walk or\n"
+      "--export, runs headless on an offscreen canvas.\n"
+      "\n"
+      "  --keys TEXT        type TEXT headless (\\n Enter, \\b Backspace, \\f clear, \\\\ backslash)\n"
+      "  --walk             visit every page of every section headless, then end\n"
+      "  --export TARGET    write every finished page to FILE.pdf, or as PNGs into DIR/\n"
+      "  --time HH:MM:SS    fix the time of day that seeds the random pages\n"
+      "  --trace FILE       write every drawing call and key to FILE as JSON lines\n"
+      "  --screenshot FILE  write the picture as a PNG when the run ends\n"
+      "  --scale F          draw the headless picture at F times 1440x900 (such as 4/3)\n"
+      "  --step-times FILE  write the time of each step to FILE as JSON lines\n"
+      "  --help             show this help and end\n"
+      "  --version          show the program's name and version and end\n"
+      "\n"
+      "Exit status: 0 normal end, 1 no display or an output not written,\n"
+      "2 bad command line, 3 a run-time error ended a headless run.\n",
+      name.c_str());
+}
+
 // Reads the options; on a bad one prints one line and returns nothing.
 std::optional<Options> ParseOptions(int argc, char** argv, const std::string& name) {
   Options o;
@@ -78,7 +103,13 @@ std::optional<Options> ParseOptions(int argc, char** argv, const std::string& na
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (arg == "--walk") {
+    if (arg == "--help" || arg == "-h") {
+      o.help = true;
+      return o;
+    } else if (arg == "--version") {
+      o.version = true;
+      return o;
+    } else if (arg == "--walk") {
       o.walk = true;
     } else if (arg == "--keys" || arg == "--time" || arg == "--trace" || arg == "--screenshot" || arg == "--export" ||
                arg == "--scale" || arg == "--step-times") {
@@ -108,7 +139,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, const std::string& na
         o.screenshot = value;
       }
     } else {
-      return fail("unknown argument: " + arg);
+      return fail("unknown argument: " + arg + " (" + name + " --help lists the options)");
     }
   }
   if (o.walk && o.keys) return fail("--walk and --export answer every key themselves; leave out --keys");
@@ -121,6 +152,14 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
   const std::string name = unit.program == 1 ? "mebuki1" : "mebuki2";
   std::optional<Options> options = ParseOptions(argc, argv, name);
   if (!options) return 2;
+  if (options->help) {
+    PrintUsage(name);
+    return 0;
+  }
+  if (options->version) {
+    std::printf("%s %s\n", name.c_str(), MEBUKI_VERSION);
+    return 0;
+  }
 
   for (const std::string& warning : MissingFontWarnings()) {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), warning.c_str());

@@ -6,6 +6,7 @@ build=${1:?build directory}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0 passes=0
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 check() {  # description, then the condition's exit status
   if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
 }
@@ -28,6 +29,33 @@ for program in mebuki1 mebuki2; do
     [ "$status" -eq 2 ] && [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && [ -n "$err" ]
     check "$program $bad: status 2 and one line ($err)" $?
   done
+
+  # --help: usage on stdout, nothing on stderr, status 0; every option it lists
+  # is one the program takes, and it names the exit statuses.
+  out=$("$build/$program" --help 2>"$work/err"); status=$?
+  [ "$status" -eq 0 ] && [ ! -s "$work/err" ] && grep -q "^Usage: $program " <<<"$out" &&
+    grep -q 'Exit status' <<<"$out" && grep -q '3 a run-time error' <<<"$out"
+  check "$program --help: usage on stdout, status 0, exit statuses" $?
+  listed=$(grep -oE '^  --[a-z-]+' <<<"$out" | tr -d ' ')
+  for option in --keys --walk --export --time --trace --screenshot --scale --step-times --help --version; do
+    grep -qx -- "$option" <<<"$listed"
+    check "$program --help lists $option" $?
+  done
+  for option in $listed; do
+    # With a dummy value, headless: an error about the value (or about the
+    # value as an argument of its own) is fine; the option unknown is not.
+    err=$(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11 \
+      "$build/$program" "$option" x --keys '' 2>&1 >/dev/null)
+    ! grep -qF -- "unknown argument: $option " <<<"$err"
+    check "$program takes the listed $option" $?
+  done
+  out=$("$build/$program" --version 2>&1); status=$?
+  [ "$status" -eq 0 ] && [ "$out" = "$program $version" ] && [ -n "$version" ]
+  check "$program --version prints \"$program $version\", status 0" $?
+
+  err=$("$build/$program" --frobnicate 2>&1 >/dev/null); status=$?
+  [ "$status" -eq 2 ] && [ "$err" = "$program: unknown argument: --frobnicate ($program --help lists the options)" ]
+  check "$program unknown option: today's line, suggesting --help" $?
 
   err=$(env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11 "$build/$program" 2>&1 >/dev/null); status=$?
   [ "$status" -eq 1 ] && [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && printf '%s' "$err" | grep -q -- '--keys'
