@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/glyph_cell.h"
+#include "platform/help_text.h"
 #include "platform/keys.h"
 #include "platform/local_time.h"
 #include "platform/palette.h"
@@ -14,6 +15,10 @@
 // "draw": whether the operation is new to the pixels or only to the runtime's
 // copy of the picture.
 EM_JS(void, mebuki_palette, (const unsigned char* rgb), { MebukiPage.setPalette(HEAPU8.slice(rgb, rgb + 48)); });
+EM_JS(void, mebuki_help, (const char* title, const char* lines, const char* closing), {
+  MebukiPage.setHelp(UTF8ToString(title), UTF8ToString(lines).split('\n').map(function (l) { return l.split('\t'); }),
+                     UTF8ToString(closing));
+});
 EM_JS(void, mebuki_truncate, (int count), { MebukiPage.truncate(count); });
 EM_JS(void, mebuki_line, (double x1, double y1, double x2, double y2, int colour, int mode, int fill, int style,
                           double pen, int draw),
@@ -104,6 +109,13 @@ WebHost::WebHost(std::optional<std::string> keys, bool walk, std::string time)
     rgb[3 * i] = c.r, rgb[3 * i + 1] = c.g, rgb[3 * i + 2] = c.b;
   }
   mebuki_palette(rgb);
+  const HelpText& help = Help();
+  std::string lines;
+  for (const HelpLine& line : help.lines) {
+    if (!lines.empty()) lines += '\n';
+    lines.append(line.keys).append("\t").append(line.action);
+  }
+  mebuki_help(std::string(help.title).c_str(), lines.c_str(), std::string(help.closing).c_str());
   if (keys) {
     for (const std::string& ch : Characters(*keys)) {
       if (auto key = keys::FromTypedText(ch)) keys_.push_back(*key);

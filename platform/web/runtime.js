@@ -143,6 +143,8 @@ var MebukiPage = (function () {
       canvas.height = h;
     }
     var scale = Math.min(w / kWidth, h / kHeight);
+    // The help panel is laid out in the picture's units.
+    document.documentElement.style.setProperty('--unit', (scale / dpr) + 'px');
     view = { scale: scale, x: (w - kWidth * scale) / 2, y: (h - kHeight * scale) / 2 };
     renderAll(ctx, view);
   }
@@ -188,7 +190,30 @@ var MebukiPage = (function () {
     return null;
   }
 
+  // F1's panel of keys and gestures, over the picture: while it is up, every
+  // key, click and turn of the wheel closes it and goes no further, and a key
+  // that closed it does not repeat into the lesson.
+  var help = null, helpClosingKey = null;
+  function showHelp() { help.hidden = false; }
+  function hideHelp() { help.hidden = true; }
+  function takenByHelp(e) {
+    if (helpClosingKey !== null && e.code === helpClosingKey && e.repeat) return true;
+    helpClosingKey = null;
+    if (help.hidden) {
+      if (e.key !== 'F1') return false;
+      if (!e.repeat) showHelp();
+      return true;
+    }
+    helpClosingKey = e.code;
+    hideHelp();
+    return true;
+  }
+
   function onKeyDown(e) {
+    if (help && takenByHelp(e)) {
+      e.preventDefault();
+      return;
+    }
     // F11 and Alt+Enter belong to the window: full screen and back.
     if (e.key === 'F11' || (e.key === 'Enter' && e.altKey)) {
       e.preventDefault();
@@ -223,6 +248,10 @@ var MebukiPage = (function () {
       mq.addEventListener('change', function () { layout(); watchDensity(); }, { once: true });
     })();
     window.addEventListener('keydown', onKeyDown);
+    window.addEventListener('keyup', function (e) { if (e.code === helpClosingKey) helpClosingKey = null; });
+    help = document.getElementById('help');
+    help.addEventListener('pointerdown', function (e) { e.preventDefault(); hideHelp(); });
+    help.addEventListener('wheel', function (e) { e.preventDefault(); hideHelp(); }, { passive: false });
     document.addEventListener('fullscreenchange', function () {
       if (!document.fullscreenElement) leftFullScreenAt = performance.now();
       layout();
@@ -312,6 +341,18 @@ var MebukiPage = (function () {
   }
 
   var page = {
+    setHelp: function (title, lines, closing) {
+      var panel = document.querySelector('#help .panel');
+      panel.querySelector('h1').textContent = title;
+      var table = panel.querySelector('table');
+      table.textContent = '';
+      lines.forEach(function (l) {
+        var row = table.insertRow();
+        row.insertCell().textContent = l[0];
+        row.insertCell().textContent = l[1];
+      });
+      panel.querySelector('p').textContent = closing;
+    },
     setPalette: function (rgb) {
       palette = [];
       for (var i = 0; i < 16; ++i) palette.push('rgb(' + rgb[3 * i] + ',' + rgb[3 * i + 1] + ',' + rgb[3 * i + 2] + ')');

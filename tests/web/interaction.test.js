@@ -68,6 +68,22 @@ test('the page in front of a class', async (t) => {
       });
     });
 
+    await t.test('F1 shows the keys over the picture; a key or click closes it and goes no further', async () => {
+      await withPage(browser, pageUrl(1, 'trace=1'), async (page) => {
+        await page.keyboard.press('F1');
+        assert.ok(await page.isVisible('#help'));
+        assert.match(await page.textContent('#help'), /操作のしかた[\s\S]*全画面表示/);
+        await page.keyboard.press('3');  // closes the panel only
+        assert.ok(!(await page.isVisible('#help')));
+        await page.keyboard.press('F1');
+        await page.mouse.click(100, 195);  // on a menu item, but the panel is over it
+        assert.ok(!(await page.isVisible('#help')));
+        await page.keyboard.press('4');
+        assert.deepStrictEqual(await settle(page, 1), ['4']);
+        assert.ok(!(await page.evaluate(() => window.mebuki.trace())).includes('"op":"click"'));
+      });
+    });
+
     await t.test('a click or touch chooses a menu item, and continues at a pause', async () => {
       await withPage(browser, pageUrl(2, 'trace=1&time=10:00:00'), async (page) => {
         // The second item of the main menu, at (44, 180) in the picture; the
