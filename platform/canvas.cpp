@@ -29,6 +29,7 @@ void Canvas::Resize(int width, int height) {
   offsetY_ = (height_ - kLogicalHeight * scale_) / 2;
   cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  discs_.clear();
   Clear();
   for (const Op& op : picture_.Ops()) Render(op);
   picture_.MarkAllDrawn();
@@ -59,6 +60,7 @@ void Canvas::ReplayOnto(cairo_t* target, double scale) {
   const double ownScale = scale_;
   cr_ = target;
   scale_ = scale;
+  replaying_ = true;
   cairo_save(target);
   cairo_rectangle(target, 0, 0, kLogicalWidth, kLogicalHeight);
   cairo_clip(target);
@@ -70,6 +72,7 @@ void Canvas::ReplayOnto(cairo_t* target, double scale) {
   cairo_restore(target);
   cr_ = own;
   scale_ = ownScale;
+  replaying_ = false;
   dirty_ = dirty;
 }
 
@@ -122,6 +125,77 @@ void Canvas::MarkDirty(double x0, double y0, double x1, double y1) {
   }
 }
 
+bool Canvas::StampDisc(double x, double y, double r, int colour) {
+  if (!(r > 0 && r <= kSpriteMaxRadius)) return false;
+  const long qx = std::lround(x * kSpriteSteps), qy = std::lround(y * kSpriteSteps);
+  const long cx = qx >= 0 ? qx / kSpriteSteps : -((-qx + kSpriteSteps - 1) / kSpriteSteps);
+  const long cy = qy >= 0 ? qy / kSpriteSteps : -((-qy + kSpriteSteps - 1) / kSpriteSteps);
+  const int fx = static_cast<int>(qx - cx * kSpriteSteps), fy = static_cast<int>(qy - cy * kSpriteSteps);
+  const int half = static_cast<int>(std::ceil(r)) + 1;
+  const int side = 2 * half + 1;
+  // Only where the whole mask lies inside the picture's clip, which may cut a
+  // pixel partly; at the edge the disc is drawn as a path.
+  const long x0 = cx - half, y0 = cy - half;
+  if (x0 < std::ceil(offsetX_) || y0 < std::ceil(offsetY_) ||
+      x0 + side > std::floor(offsetX_ + kLogicalWidth * scale_) ||
+      y0 + side > std::floor(offsetY_ + kLogicalHeight * scale_)) {
+    return false;
+  }
+
+  auto found = std::find_if(discs_.begin(), discs_.end(), [r](const DiscMasks& d) { return d.radius == r; });
+  if (found == discs_.end()) {
+    DiscMasks masks{r, half, {}};
+    for (int i = 0; i < kSpriteSteps * kSpriteSteps; ++i) {
+      // Drawn by Cairo itself, as the path would be, at the same offset
+      // within the pixel.
+      cairo_surface_t* a8 = cairo_image_surface_create(CAIRO_FORMAT_A8, side, side);
+      cairo_t* cr = cairo_create(a8);
+      cairo_arc(cr, half + static_cast<double>(i % kSpriteSteps) / kSpriteSteps,
+                half + static_cast<double>(i / kSpriteSteps) / kSpriteSteps, r, 0, 2 * M_PI);
+      cairo_fill(cr);
+      cairo_destroy(cr);
+      cairo_surface_flush(a8);
+      const unsigned char* data = cairo_image_surface_get_data(a8);
+      const int stride = cairo_image_surface_get_stride(a8);
+      std::vector<std::uint8_t> cover(static_cast<size_t>(side) * side);
+      for (int row = 0; row < side; ++row) std::copy_n(data + row * stride, side, cover.begin() + row * side);
+      cairo_surface_destroy(a8);
+      masks.a.push_back(std::move(cover));
+    }
+    discs_.push_back(std::move(masks));
+    found = discs_.end() - 1;
+  }
+  const std::vector<std::uint8_t>& cover = found->a[static_cast<size_t>(fy * kSpriteSteps + fx)];
+
+  // Over the pixels: the colour where the disc covers a pixel wholly, blended
+  // by its coverage at the soft edge.
+  cairo_surface_flush(surface_);
+  unsigned char* data = cairo_image_surface_get_data(surface_);
+  const int stride = cairo_image_surface_get_stride(surface_);
+  const Rgb c = PaletteColour(colour);
+  const std::uint32_t solid = (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | c.b;
+  auto blend = [](std::uint32_t s, std::uint32_t d, std::uint32_t a) {
+    return (s * a + d * (255 - a) + 127) / 255;
+  };
+  for (int row = 0; row < side; ++row) {
+    auto* px = reinterpret_cast<std::uint32_t*>(data + (y0 + row) * stride) + x0;
+    const std::uint8_t* a = cover.data() + row * side;
+    for (int col = 0; col < side; ++col) {
+      const std::uint32_t cov = a[col];
+      if (cov == 0) continue;
+      if (cov == 255) {
+        px[col] = solid;
+        continue;
+      }
+      const std::uint32_t d = px[col];
+      px[col] = (blend(c.r, (d >> 16) & 0xff, cov) << 16) | (blend(c.g, (d >> 8) & 0xff, cov) << 8) |
+                blend(c.b, d & 0xff, cov);
+    }
+  }
+  cairo_surface_mark_dirty_rectangle(surface_, static_cast<int>(x0), static_cast<int>(y0), side, side);
+  return true;
+}
+
 cairo_font_face_t* Canvas::Face(const char* family, const FontSpec& font) {
   auto key = std::make_tuple(std::string(family), font.bold, font.italic);
   auto it = faces_.find(key);
@@ -164,9 +238,12 @@ void Canvas::Render(const Op& op) {
   if (const auto* c = std::get_if<CircleOp>(&op)) {
     // A filled disc outlined with the pen in its own colour: one disc, half
     // the pen wider.
-    cairo_arc(cr, c->x, c->y, std::max(c->r, 0.0f) + (c->pen + EraseMargin(c->colour)) / 2, 0, 2 * M_PI);
-    SetColour(c->colour);
-    cairo_fill(cr);
+    const double radius = std::max(c->r, 0.0f) + (c->pen + EraseMargin(c->colour)) / 2;
+    if (replaying_ || !StampDisc(offsetX_ + c->x * scale_, offsetY_ + c->y * scale_, radius * scale_, c->colour)) {
+      cairo_arc(cr, c->x, c->y, radius, 0, 2 * M_PI);
+      SetColour(c->colour);
+      cairo_fill(cr);
+    }
     const float e = std::abs(c->r) + c->pen;
     MarkDirty(c->x - e, c->y - e, c->x + e, c->y + e);
     return;

@@ -6,6 +6,7 @@
 
 #include <cairo.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <tuple>
@@ -45,6 +46,11 @@ class Canvas {
   Point ToLogical(double x, double y) const {
     return {static_cast<float>((x - offsetX_) / scale_), static_cast<float>((y - offsetY_) / scale_)};
   }
+  // A small disc (a plotted dot) is drawn from a mask rendered once per
+  // radius and quarter-pixel offset, rather than as a path of its own: a
+  // graph of thousands of dots then costs a copy of a few pixels per dot.
+  static constexpr double kSpriteMaxRadius = 24;  // device pixels
+  static constexpr int kSpriteSteps = 4;          // offsets per pixel, each way
   // Operations kept to draw the picture again.
   size_t PictureSize() const { return picture_.Size(); }
   // Device area changed since the last call, clipped to the surface (flushes).
@@ -57,6 +63,9 @@ class Canvas {
 
  private:
   void Render(const Op& op);
+  // Draws a disc of device radius r centred on device (x, y) from its mask;
+  // false where the disc is too large or reaches the picture's edge.
+  bool StampDisc(double x, double y, double r, int colour);
   void Clear();
   void SetColour(int index);
   double EraseMargin(int colour) const;
@@ -71,6 +80,13 @@ class Canvas {
   Picture picture_;
   DeviceRect dirty_;
   std::map<std::tuple<std::string, bool, bool>, cairo_font_face_t*> faces_;
+  struct DiscMasks {
+    double radius;
+    int half;                                  // the mask reaches half pixels either side of its centre pixel
+    std::vector<std::vector<std::uint8_t>> a;  // coverage, (2 half + 1)^2, per offset
+  };
+  std::vector<DiscMasks> discs_;  // at the current scale
+  bool replaying_ = false;        // drawing onto another context
 };
 
 }  // namespace mebuki

@@ -2,7 +2,9 @@
 
 #include <cairo-pdf.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 namespace mebuki {
@@ -16,33 +18,65 @@ bool EndsWith(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
+cairo_status_t WriteToFile(void* file, const unsigned char* data, unsigned int length) {
+  return static_cast<OutputFile*>(file)->Write(reinterpret_cast<const char*>(data), length)
+             ? CAIRO_STATUS_SUCCESS
+             : CAIRO_STATUS_WRITE_ERROR;
+}
+
 }  // namespace
 
 ExportHost::ExportHost(HeadlessHost& inner, std::string target, const std::string& dateTime)
     : inner_(inner), target_(std::move(target)), pdf_(EndsWith(target_, ".pdf")) {
   if (pdf_) {
-    surface_ = cairo_pdf_surface_create(target_.c_str(), kPageWidth, kPageHeight);
-    ok_ = cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS;
-    if (ok_) {
-      cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_CREATE_DATE, dateTime.c_str());
-      cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_TITLE, "Mebuki");
+    pdfFile_ = std::make_unique<OutputFile>(target_);
+    if (!pdfFile_->ok()) {
+      Fail(pdfFile_->error());
+      return;
     }
+    surface_ = cairo_pdf_surface_create_for_stream(WriteToFile, pdfFile_.get(), kPageWidth, kPageHeight);
+    if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) {
+      Fail(cairo_status_to_string(cairo_surface_status(surface_)));
+      return;
+    }
+    cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_CREATE_DATE, dateTime.c_str());
+    cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_TITLE, "Mebuki");
   } else {
     std::error_code ec;
     std::filesystem::create_directories(target_, ec);
-    ok_ = std::filesystem::is_directory(target_);
+    if (!std::filesystem::is_directory(target_)) {
+      Fail(ec ? ec.message() : std::strerror(ENOTDIR));
+      return;
+    }
+    // A folder that cannot take a file fails now, not after the first page.
+    OutputFile probe((std::filesystem::path(target_) / ".mebuki-export").string());
+    if (!probe.ok()) Fail(probe.error());
   }
 }
 
 ExportHost::~ExportHost() {
+  if (surface_) cairo_surface_destroy(surface_);
+}
+
+void ExportHost::Fail(const std::string& reason) {
+  if (error_.empty()) error_ = reason;
+}
+
+bool ExportHost::Finish() {
   if (surface_) {
     cairo_surface_finish(surface_);
-    cairo_surface_destroy(surface_);
+    if (ok() && !pdfFile_->ok()) Fail(pdfFile_->error());
+    if (ok() && cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) {
+      Fail(cairo_status_to_string(cairo_surface_status(surface_)));
+    }
+    if (ok() && !pdfFile_->Commit()) Fail(pdfFile_->error());
   }
+  return ok();
 }
 
 void ExportHost::PageComplete(const PageLabel& label) {
-  if (!ok_) return;
+  if (pdfFile_ && !pdfFile_->ok()) Fail(pdfFile_->error());
+  if (!ok()) return;
   ++pages_;
   if (pdf_) {
     PdfPage(label);
@@ -50,7 +84,10 @@ void ExportHost::PageComplete(const PageLabel& label) {
   }
   char name[64];
   std::snprintf(name, sizeof name, "%s-s%d-p%02d.png", label.program.c_str(), label.sectionNumber, label.pageNumber);
-  ok_ = inner_.canvas().WritePng((std::filesystem::path(target_) / name).string());
+  OutputFile page((std::filesystem::path(target_) / name).string());
+  errno = 0;
+  if (page.ok() && !inner_.canvas().WritePng(page.writingPath())) page.Fail(errno);
+  if (!page.Commit()) Fail(page.error());
 }
 
 void ExportHost::PdfPage(const PageLabel& label) {

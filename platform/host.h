@@ -38,10 +38,17 @@ class Host {
   virtual std::optional<Point> TakeClick() { return std::nullopt; }
   // Brings the picture up to date, as before a wait; a key read does it too.
   virtual void Show() {}
+  // Milliseconds from the arrival of the last key to the picture that followed
+  // it being handed to the screen, once, where a host can tell.
+  virtual std::optional<double> TakeKeyToShownMs() { return std::nullopt; }
   // Shows the picture and pauses about a tenth of a second.
   virtual void Wait() = 0;
   // "HH:MM:SS", local time (or the time given on the command line).
   virtual std::string Time() = 0;
+  // A number is being read (true) or has been read (false): a host with a
+  // pointer may offer keys to tap meanwhile. Not part of the picture or the
+  // trace; hosts that wrap another pass it on.
+  virtual void NumberEntry(bool /*reading*/) {}
 
   // Window operations; harmless where there is no window.
   virtual void MaximizeWindow() {}

@@ -28,10 +28,13 @@ struct HostOptions {
 std::unique_ptr<Host> MakeBaseHost(const HostOptions& options);
 
 // A host over the base host that keeps every finished page: a PDF or a folder
-// of PNG files. ok() is false when the target cannot be written.
+// of PNG files. ok() is false when the target cannot be written, error() says
+// why; Finish() completes the export.
 class PageExporter : public Host {
  public:
   virtual bool ok() const = 0;
+  virtual const std::string& error() const = 0;
+  virtual bool Finish() = 0;
 };
 
 // Nothing where this build cannot export (the browser) or the base host has no

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/glyph_cell.h"
 #include "platform/text.h"
 
 namespace mebuki {
@@ -21,6 +22,36 @@ bool WipesPicture(const Op& op) {
 }
 
 using Bounds = LogicalBounds;
+
+// The gothic face draws each glyph inside its em square, and a half-width one
+// inside the half em of its advance; around that, a little room for the
+// anti-aliased edge, and for the slant of a sloped glyph. The serif face's
+// italics reach well beyond their advance: their whole cells, and half a cell
+// around them.
+Bounds SymbolBounds(const SymbolOp& s) {
+  if (InstalledFamily(s.font.face) != std::string_view("BIZ UDGothic")) {
+    float width = 0;
+    for (const std::string& ch : Characters(s.text)) width += (ByteLength(ch) == 1 ? 0.5f : 1.0f) * s.font.size * s.h;
+    const float m = s.font.size * s.v / 2;
+    return {s.x - m, s.y - m, s.x + width + m, s.y + s.font.size * s.v + m};
+  }
+  Bounds b{s.x, s.y, s.x, s.y};
+  const bool halfFace = s.font.face == "MT Extra";
+  bool any = false;
+  for (const PlacedGlyph& glyph : PlaceSymbol(s)) {
+    const GlyphPlace& g = glyph.place;
+    const bool half = halfFace || ByteLength(glyph.text) == 1;
+    const double m = 0.08 * g.emY + 1;
+    const double slant = s.font.italic ? 0.25 * g.emY : 0;
+    const Bounds ink{static_cast<float>(g.x - m - slant), static_cast<float>(g.baseline - 0.88 * g.emY - m),
+                     static_cast<float>(g.x + g.emX * (half ? 0.5 : 1) + m + slant),
+                     static_cast<float>(g.baseline + 0.12 * g.emY + m)};
+    b = any ? Bounds{std::min(b.x0, ink.x0), std::min(b.y0, ink.y0), std::max(b.x1, ink.x1), std::max(b.y1, ink.y1)}
+            : ink;
+    any = true;
+  }
+  return b;
+}
 
 Bounds Around(float xa, float ya, float xb, float yb, float margin) {
   return {std::min(xa, xb) - margin, std::min(ya, yb) - margin, std::max(xa, xb) + margin, std::max(ya, yb) + margin};
@@ -40,12 +71,7 @@ Bounds OpBounds(const Op& op) {
     const float m = p->pen / 2 + 2;
     return {b.x0 - m, b.y0 - m, b.x1 + m, b.y1 + m};
   }
-  if (const auto* s = std::get_if<SymbolOp>(&op)) {
-    float width = 0;
-    for (const std::string& ch : Characters(s->text)) width += (ByteLength(ch) == 1 ? 0.5f : 1.0f) * s->font.size * s->h;
-    const float m = s->font.size * s->v / 2;
-    return {s->x - m, s->y - m, s->x + width + m, s->y + s->font.size * s->v + m};
-  }
+  if (const auto* s = std::get_if<SymbolOp>(&op)) return SymbolBounds(*s);
   return {-1e9f, -1e9f, 1e9f, 1e9f};
 }
 
@@ -73,6 +99,8 @@ bool SameShape(const Op& a, const Op& b) {
 }
 
 }  // namespace
+
+LogicalBounds InkBounds(const Op& op) { return OpBounds(op); }
 
 void Picture::Keep(const Op& op) {
   if (std::holds_alternative<WaitOp>(op) || std::holds_alternative<KeyOp>(op) || std::holds_alternative<ClickOp>(op)) {

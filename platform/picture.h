@@ -20,6 +20,10 @@ struct LogicalBounds {
   bool Inside(const LogicalBounds& o) const { return x0 >= o.x0 && y0 >= o.y0 && x1 <= o.x1 && y1 <= o.y1; }
 };
 
+// Everything a drawing operation can touch, in logical units (with room for
+// the soft edges of anti-aliasing and the overhang of glyphs).
+LogicalBounds InkBounds(const Op& op);
+
 class Picture {
  public:
   // Keeps a drawing operation (waits, keys and clicks are not part of the

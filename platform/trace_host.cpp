@@ -2,10 +2,10 @@
 
 namespace mebuki {
 
-TraceHost::TraceHost(Host& inner, const std::string& path) : inner_(inner), out_(path, std::ios::binary) {}
+TraceHost::TraceHost(Host& inner, const std::string& path) : inner_(inner), out_(path) {}
 
 void TraceHost::Write(const Op& op) {
-  out_ << ToJson(op) << '\n';
+  out_.Write(ToJson(op) + '\n');
   unflushed_ = true;
 }
 
@@ -33,7 +33,7 @@ std::string TraceHost::Inkey() {
   // Whatever was drawn is in the file before the program waits, so that a
   // test watching the trace sees each step as it is shown.
   if (unflushed_) {
-    out_.flush();
+    out_.Flush();
     unflushed_ = false;
   }
   std::string key = inner_.Inkey();
@@ -50,7 +50,7 @@ void TraceHost::Wait() {
   inner_.Wait();
 }
 void TraceHost::IdleUntilClosed() {
-  out_.flush();
+  out_.Flush();
   inner_.IdleUntilClosed();
 }
 

@@ -44,6 +44,7 @@ EM_JS(void, mebuki_symbol, (int colour, int bold, int italic, int n, const char*
 });
 EM_JS(void, mebuki_cls, (int draw), { MebukiPage.add(['cls'], draw); });
 EM_JS(void, mebuki_shown, (), { MebukiPage.shown(); });
+EM_JS(void, mebuki_number_entry, (int reading), { MebukiPage.numberEntry(!!reading); });
 EM_JS(void, mebuki_waiting, (int waiting), { MebukiPage.setWaiting(!!waiting); });
 // The next input the page queued: 0 none, 1 a key (its text in buf), 2 a click
 // or touch (logical x, y in xy).
@@ -195,6 +196,11 @@ void WebHost::Wait() {
   }
   Show();
   mebuki_sleep(100, 0);  // inputs wait in the page's queue
+}
+
+// The page offers its keypad while a number is read after a click or a touch.
+void WebHost::NumberEntry(bool reading) {
+  if (!scripted_) mebuki_number_entry(reading);
 }
 
 std::string WebHost::Time() { return time_.empty() ? LocalTime() : time_; }

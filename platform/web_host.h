@@ -33,6 +33,7 @@ class WebHost : public Host {
   void Show() override;
   void Wait() override;
   std::string Time() override;
+  void NumberEntry(bool reading) override;
   void IdleUntilClosed() override;
 
  private:

@@ -2,14 +2,21 @@
 
 #include <SDL.h>
 
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <stdexcept>
 
 #include "platform/canvas.h"
+#include "platform/gestures.h"
 #include "platform/headless_host.h"
 #include "platform/help_panel.h"
+#include "platform/keypad.h"
+#include "platform/keypad_draw.h"
 #include "platform/keys.h"
+#include "platform/x11_guard.h"
 
 namespace mebuki {
 
@@ -50,6 +57,17 @@ std::optional<std::string> FromKeyDown(const SDL_Keysym& k) {
   return std::nullopt;
 }
 
+// The video drivers that can show a window: X11, and Wayland where a
+// compositor can be reached. Left to itself, SDL would go on to drivers that
+// show nothing (offscreen, KMS without a seat) and the lesson would wait for
+// keys no one can type.
+const char* WindowDrivers() {
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  const bool waylandReachable = wayland && *wayland && (wayland[0] == '/' || (runtime && *runtime));
+  return waylandReachable ? "x11,wayland" : "x11";
+}
+
 }  // namespace
 
 struct WindowHost::Impl {
@@ -59,10 +77,24 @@ struct WindowHost::Impl {
   std::deque<Point> clicks;
   bool everShown = false;
   Uint32 lastMotion = 0;  // the pointer hides after two seconds without moving
+  // From the last key's arrival to the next picture handed to the window.
+  std::optional<std::chrono::steady_clock::time_point> keyAt;
+  std::optional<double> keyToShownMs;
   bool pointerShown = true;
   bool helpShown = false;  // F1's panel covers the picture until a key or click
   // The key that closed the panel: its typed text and repeats are dropped too.
   SDL_Scancode closingKey = SDL_SCANCODE_UNKNOWN;
+  bool destroyedOutside = false;  // the X window is gone: SDL must not touch it
+  SDL_Rect lastUpdate{};  // the window pixels the picture last went to
+
+  // Touch and the mouse: taps, swipes and long presses; the keypad while a
+  // number is read and the last input was a touch or a click.
+  GestureReader gestures;
+  bool pointerInput = false;  // the last input was a touch or a click, not a key
+  bool readingNumber = false;
+  Keypad keypad;              // as shown; no buttons while hidden
+  int pressedButton = -1;     // the keypad button held down
+  int shownPressed = -1;      // the button drawn held down
 
   void ToggleFullScreen() {
     const bool full = SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -159,15 +191,21 @@ struct WindowHost::Impl {
     }
   }
 
-  // Shows the picture where it changed since it was last shown.
   void Present() {
-    if (helpShown) return;  // the picture waits under the panel
+    if (helpShown) return;  // the picture and the keypad wait under the panel
+    lastUpdate = {};
+    PresentPicture();
+    PresentKeypad();
+  }
+
+  // Shows the picture where it changed since it was last shown.
+  void PresentPicture() {
     SDL_Surface* target = WindowSurface();
     if (!target) return;
     if (target->w != canvas->Width() || target->h != canvas->Height()) Resized();
     DeviceRect d = canvas->TakeDirty();
     if (!everShown) d = {0, 0, canvas->Width(), canvas->Height()};
-    if (d.Empty()) return;
+    if (d.Empty()) return NoteShown();
     cairo_surface_t* surface = canvas->Surface();
     cairo_surface_flush(surface);
     const int stride = cairo_image_surface_get_stride(surface);
@@ -188,7 +226,7 @@ struct WindowHost::Impl {
         }
       }
       SDL_UnlockSurface(target);
-      if (!changed) return;
+      if (!changed) return NoteShown();
     } else {
       SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(data, canvas->Width(), canvas->Height(), 32, stride,
                                                                SDL_PIXELFORMAT_RGB888);
@@ -196,12 +234,131 @@ struct WindowHost::Impl {
       SDL_FreeSurface(source);
     }
     SDL_UpdateWindowSurfaceRects(window, &rect, 1);
+    lastUpdate = rect;
     everShown = true;
+    NoteShown();
   }
+
+  void NoteShown() {
+    if (!keyAt) return;
+    keyToShownMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - *keyAt).count();
+    keyAt.reset();
+  }
+
+  bool KeypadWanted() const { return readingNumber && pointerInput; }
+
+  // Shows, draws again or takes away the keypad on the window's pixels, as
+  // it is wanted; the canvas keeps the picture as it is, so the pixels under
+  // the keypad come back from it unchanged.
+  void PresentKeypad() {
+    SDL_Surface* target = WindowSurface();
+    if (!target) return;
+    const bool shown = !keypad.buttons.empty();
+    if (!KeypadWanted()) {
+      if (shown) {
+        RestoreFromCanvas(keypad.panel);
+        keypad = {};
+      }
+      pressedButton = shownPressed = -1;
+      return;
+    }
+    Keypad wanted = LayOutKeypad(target->w, target->h);
+    const SDL_Rect panel = ToSdl(wanted.panel);
+    const bool moved = shown && ToSdl(keypad.panel).x != panel.x;  // a resize
+    SDL_Rect overlap;
+    const bool covered = SDL_IntersectRect(&lastUpdate, &panel, &overlap);
+    if (shown && !moved && !covered && shownPressed == pressedButton) return;
+    if (moved) RestoreFromCanvas(keypad.panel);
+    keypad = std::move(wanted);
+    const KeypadButton* pressed =
+        pressedButton >= 0 && pressedButton < static_cast<int>(keypad.buttons.size()) ? &keypad.buttons[pressedButton] : nullptr;
+    cairo_surface_t* drawn = cairo_image_surface_create(CAIRO_FORMAT_RGB24, panel.w, panel.h);
+    cairo_t* cr = cairo_create(drawn);
+    cairo_translate(cr, -panel.x, -panel.y);
+    DrawKeypad(cr, keypad, pressed);
+    cairo_destroy(cr);
+    cairo_surface_flush(drawn);
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(drawn), panel.w, panel.h, 32,
+                                                             cairo_image_surface_get_stride(drawn), SDL_PIXELFORMAT_RGB888);
+    SDL_Rect at = panel;
+    SDL_BlitSurface(source, nullptr, target, &at);
+    SDL_FreeSurface(source);
+    cairo_surface_destroy(drawn);
+    SDL_UpdateWindowSurfaceRects(window, &panel, 1);
+    shownPressed = pressedButton;
+  }
+
+  static SDL_Rect ToSdl(const KeypadRect& r) {
+    const int x0 = static_cast<int>(std::floor(r.x0)), y0 = static_cast<int>(std::floor(r.y0));
+    return {x0, y0, static_cast<int>(std::ceil(r.x1)) - x0, static_cast<int>(std::ceil(r.y1)) - y0};
+  }
+
+  // Copies the canvas's pixels over an area of the window.
+  void RestoreFromCanvas(const KeypadRect& area) {
+    SDL_Surface* target = WindowSurface();
+    if (!target || target->w != canvas->Width() || target->h != canvas->Height()) return;  // all drawn anew
+    SDL_Rect rect = ToSdl(area);
+    cairo_surface_t* surface = canvas->Surface();
+    cairo_surface_flush(surface);
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(surface), canvas->Width(),
+                                                             canvas->Height(), 32, cairo_image_surface_get_stride(surface),
+                                                             SDL_PIXELFORMAT_RGB888);
+    SDL_Rect to = rect;
+    SDL_BlitSurface(source, &rect, target, &to);
+    SDL_FreeSurface(source);
+    SDL_UpdateWindowSurfaceRects(window, &rect, 1);
+  }
+
+  // A press of the left button, or a finger (SDL sends touches as the left
+  // button too). On the keypad it holds a button down; elsewhere it may begin
+  // a gesture.
+  void PointerDown(int x, int y) {
+    pointerInput = true;
+    pressedButton = -1;
+    if (!keypad.buttons.empty() && keypad.panel.Contains(x, y)) {
+      if (const KeypadButton* b = keypad.ButtonAt(x, y)) pressedButton = static_cast<int>(b - keypad.buttons.data());
+      gestures.Cancel();
+      PresentKeypad();
+      return;
+    }
+    gestures.Down(canvas->ToLogical(x, y), SDL_GetTicks());
+    if (KeypadWanted() && keypad.buttons.empty()) Present();  // the keypad comes at once
+  }
+
+  void PointerUp(int x, int y) {
+    if (pressedButton >= 0) {
+      // The button sends its key when released on it, as a typed key.
+      const KeypadButton& b = keypad.buttons[pressedButton];
+      if (b.rect.Contains(x, y)) keys.emplace_back(1, b.key);
+      pressedButton = -1;
+      PresentKeypad();
+      return;
+    }
+    Take(gestures.Up(canvas->ToLogical(x, y), SDL_GetTicks()));
+  }
+
+  void Take(Gesture g) {
+    switch (g) {
+      case Gesture::kTap: clicks.push_back(gestures.Start()); break;
+      case Gesture::kSwipeRight: keys.emplace_back(1, keys::kPageUp); break;   // back, as Page Up
+      case Gesture::kSwipeLeft: keys.emplace_back(1, keys::kPageDown); break;  // on, as a remote's "next"
+      case Gesture::kLongPress: LongPress(); break;
+      case Gesture::kNone: break;
+    }
+  }
+
+  // A long press anywhere shows the help panel, as F1 does on a keyboard.
+  // Nothing else comes of it: no click, no key.
+  void LongPress() { ShowHelp(); }
 
   // Handles one event; throws EndOfRun when the window is closed.
   void Handle(const SDL_Event& e) {
+    if (X11WindowDestroyed(e, window)) {
+      destroyedOutside = true;
+      throw EndOfRun{0};
+    }
     if (TakenByHelp(e)) return;
+    if (e.type == SDL_KEYDOWN || e.type == SDL_TEXTINPUT) keyAt = std::chrono::steady_clock::now();
     switch (e.type) {
       case SDL_QUIT: throw EndOfRun{0};
       case SDL_WINDOWEVENT:
@@ -216,15 +373,22 @@ struct WindowHost::Impl {
           if (!e.key.repeat) ToggleFullScreen();
           break;
         }
-        if (auto k = FromKeyDown(e.key.keysym)) keys.push_back(*k);
+        if (auto k = FromKeyDown(e.key.keysym)) {
+          keys.push_back(*k);
+          pointerInput = false;
+        }
         break;
       case SDL_MOUSEBUTTONDOWN:  // touches arrive as clicks too
-        if (e.button.button == SDL_BUTTON_LEFT) clicks.push_back(canvas->ToLogical(e.button.x, e.button.y));
+        if (e.button.button == SDL_BUTTON_LEFT) PointerDown(e.button.x, e.button.y);
+        break;
+      case SDL_MOUSEBUTTONUP:
+        if (e.button.button == SDL_BUTTON_LEFT) PointerUp(e.button.x, e.button.y);
         break;
       case SDL_MOUSEWHEEL:
         if (e.wheel.y > 0) keys.emplace_back(1, keys::kPageUp);  // back, as on a slide remote
         break;
       case SDL_MOUSEMOTION:
+        if (gestures.Pressed()) Take(gestures.Move(canvas->ToLogical(e.motion.x, e.motion.y), SDL_GetTicks()));
         lastMotion = SDL_GetTicks();
         if (!pointerShown) {
           SDL_ShowCursor(SDL_ENABLE);
@@ -232,7 +396,10 @@ struct WindowHost::Impl {
         }
         break;
       case SDL_TEXTINPUT:
-        if (auto k = keys::FromTypedText(e.text.text)) keys.push_back(*k);
+        if (auto k = keys::FromTypedText(e.text.text)) {
+          keys.push_back(*k);
+          pointerInput = false;
+        }
         break;
       default: break;
     }
@@ -241,6 +408,7 @@ struct WindowHost::Impl {
   void Pump() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) Handle(e);
+    Take(gestures.Poll(SDL_GetTicks()));
   }
 
   // Sleeps on the event queue for at most ms milliseconds.
@@ -254,6 +422,11 @@ struct WindowHost::Impl {
 };
 
 WindowHost::WindowHost(const std::string& title, std::string time) : impl_(new Impl), time_(std::move(time)) {
+  // SDL_VIDEODRIVER, when the user set it, still wins over this.
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, WindowDrivers());
+  // Termination signals are the program's own (platform/abrupt_end.h).
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  GuardX11(title.c_str());
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     throw std::runtime_error(SDL_GetError());
   }
@@ -267,10 +440,15 @@ WindowHost::WindowHost(const std::string& title, std::string time) : impl_(new I
   SDL_Surface* surface = impl_->WindowSurface();
   if (!surface) throw std::runtime_error(SDL_GetError());
   impl_->canvas = std::make_unique<Canvas>(surface->w, surface->h);
+  WatchX11Window();
   SDL_StartTextInput();
 }
 
 WindowHost::~WindowHost() {
+  // A window destroyed from outside is left as it is: SDL would first hide it
+  // and wait for an unmap event that a window already gone never sends. The
+  // process ends next, which closes the connection.
+  if (impl_->destroyedOutside) return;
   if (impl_->window) SDL_DestroyWindow(impl_->window);
   SDL_Quit();
 }
@@ -282,6 +460,9 @@ void WindowHost::Symbol(const SymbolOp& op) { impl_->canvas->Draw(op); }
 void WindowHost::Cls() { impl_->canvas->Draw(ClsOp{}); }
 
 std::string WindowHost::Inkey() {
+  // A click the program did not take after the last read was not for it: kept,
+  // it would wake every read at once from now on.
+  impl_->clicks.clear();
   impl_->Pump();
   if (impl_->keys.empty() && impl_->clicks.empty()) {
     impl_->Present();
@@ -296,6 +477,13 @@ std::string WindowHost::Inkey() {
 
 void WindowHost::Show() { impl_->Present(); }
 
+std::optional<double> WindowHost::TakeKeyToShownMs() {
+  std::optional<double> ms = impl_->keyToShownMs;
+  impl_->keyToShownMs.reset();
+  return ms;
+}
+void WindowHost::NumberEntry(bool reading) { impl_->readingNumber = reading; }
+
 std::optional<Point> WindowHost::TakeClick() {
   if (impl_->clicks.empty()) return std::nullopt;
   const Point click = impl_->clicks.front();
@@ -308,6 +496,7 @@ void WindowHost::Wait() {
   impl_->Present();
   const Uint32 end = SDL_GetTicks() + 100;
   for (Uint32 now = SDL_GetTicks(); now < end; now = SDL_GetTicks()) impl_->Sleep(static_cast<int>(end - now));
+  impl_->clicks.clear();  // a click during a wait answers nothing after it
 }
 
 std::string WindowHost::Time() { return time_.empty() ? LocalTime() : time_; }
@@ -326,6 +515,7 @@ void WindowHost::IdleUntilClosed() {
     if (SDL_WaitEventTimeout(&e, 500)) {
       if (e.type == SDL_KEYDOWN || e.type == SDL_TEXTINPUT) continue;  // keys are not read here
       impl_->Handle(e);
+      impl_->clicks.clear();  // nor clicks
     }
   }
 }

@@ -26,7 +26,9 @@ class WindowHost : public Host {
   std::optional<Point> TakeClick() override;
   void Wait() override;
   void Show() override;
+  std::optional<double> TakeKeyToShownMs() override;
   std::string Time() override;
+  void NumberEntry(bool reading) override;
   void MaximizeWindow() override;
   void IdleUntilClosed() override;
   bool WritePng(const std::string& path) override;

@@ -1,4 +1,5 @@
 // Number entry: the one way anything is typed.
+#include <deque>
 #include <optional>
 #include <string>
 
@@ -28,6 +29,18 @@ std::optional<int> ClickedNumber(State& s) {
   return std::nullopt;
 }
 
+// Tells the host while a number is read, however the reading ends.
+class NumberBeingRead {
+ public:
+  explicit NumberBeingRead(State& s) : host_(s.host) { host_->NumberEntry(true); }
+  ~NumberBeingRead() { host_->NumberEntry(false); }
+  NumberBeingRead(const NumberBeingRead&) = delete;
+  NumberBeingRead& operator=(const NumberBeingRead&) = delete;
+
+ private:
+  Host* host_;
+};
+
 }  // namespace
 
 // A slash divides once, at its first occurrence. An entry whose divisor is zero
@@ -45,22 +58,38 @@ void ReadNumber(State& s) {
   const float cy = s.EntryBoxY;
   float cx = s.EntryBoxX;
   s.EntryText.clear();
+  NumberBeingRead reading(s);
 
   DrawSmallAt(s, 0, s.EntryBoxX - 48, s.EntryBoxY, "入力");
 
+  std::deque<std::string> chosenKeys;  // a click's choice, typed out
+  auto nextChosen = [&] {
+    s.LastKey = chosenKeys.front();
+    chosenKeys.pop_front();
+    // On a page the choice is kept like typed keys, so that stepping back
+    // answers this entry again the same way.
+    if (s.Location % 100 != 0) s.PageKeys.push_back(s.LastKey);
+  };
   for (;;) {
     Circle(s, cx + 8, cy + 8, 4, 5);
-    s.LastKey = Inkey(s);
+    if (chosenKeys.empty()) {
+      s.LastKey = Inkey(s);
+    } else {
+      nextChosen();
+    }
     const std::string& key = s.LastKey;
     if (key.empty()) {
-      Circle(s, cx + 8, cy + 8, 4, 15);  // the dot blinks at the speed of the loop
-      if (const auto chosen = ClickedNumber(s)) {
-        // As if the number and Enter had been typed.
-        EraseBox(s, s.EntryBoxX, s.EntryBoxY - 8, 192, 30);
-        s.EntryText = std::to_string(*chosen);
-        break;
+      const auto chosen = ClickedNumber(s);
+      if (!chosen) {
+        Circle(s, cx + 8, cy + 8, 4, 15);  // the dot blinks at the speed of the loop
+        continue;
       }
-      continue;
+      // As if the number and Enter had been typed: the same echo and value.
+      // What was typed before goes.
+      if (!s.EntryText.empty()) chosenKeys.emplace_back(1, keys::kClear);
+      for (char c : std::to_string(*chosen)) chosenKeys.emplace_back(1, c);
+      chosenKeys.emplace_back(1, keys::kEnter);
+      nextChosen();
     }
     if (key[0] == keys::kBackspace || key[0] == keys::kClear || CharacterCount(s.EntryText) > 9) {
       EraseBox(s, s.EntryBoxX, s.EntryBoxY - 8, 192, 30);

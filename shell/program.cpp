@@ -2,6 +2,7 @@
 // with --keys a headless run on an offscreen canvas.
 #include "shell/program.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -11,8 +12,10 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/abrupt_end.h"
 #include "platform/hosts.h"
 #include "platform/keys.h"
+#include "platform/output_file.h"
 #include "platform/trace_host.h"
 #include "shell/step_timer.h"
 #include "shell/walk.h"
@@ -165,11 +168,38 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), warning.c_str());
   }
 
+  // Ctrl+C, SIGTERM or a closed terminal end the run at once, and no output is
+  // left half written.
+  EndOnTerminationSignals();
+  auto cannotWrite = [&](const char* what, const std::string& path, const std::string& reason) {
+    std::fprintf(stderr, "%s: cannot write the %s %s: %s\n", name.c_str(), what, path.c_str(), reason.c_str());
+  };
+  // Outputs whose folder is missing or closed, or whose path is a folder, fail
+  // before the lesson starts, not at its end.
+  for (const auto& [what, path] : {std::pair<const char*, const std::string&>{"trace file", options->trace},
+                                   {"step times", options->stepTimes}}) {
+    if (path.empty()) continue;
+    if (OutputFile check(path); !check.ok()) {
+      cannotWrite(what, path, check.error());
+      return 2;
+    }
+  }
+  std::unique_ptr<OutputFile> screenshot;
+  if (!options->screenshot.empty()) {
+    screenshot = std::make_unique<OutputFile>(options->screenshot);
+    if (!screenshot->ok()) {
+      cannotWrite("screenshot", options->screenshot, screenshot->error());
+      return 2;
+    }
+  }
+
   std::unique_ptr<Host> base;
   try {
     base = MakeBaseHost({name, options->keys, options->walk, options->time, options->scale});
   } catch (const std::runtime_error& e) {
-    std::fprintf(stderr, "%s: cannot open a window (%s); for a run without a display use --keys KEYS [--screenshot FILE] [--trace FILE]\n",
+    std::fprintf(stderr,
+                 "%s: no display to open the window on (%s); without a display, run with --keys KEYS "
+                 "[--screenshot FILE] [--trace FILE], --walk or --export FILE.pdf|DIR/\n",
                  name.c_str(), e.what());
     return 1;
   }
@@ -178,8 +208,12 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
   std::unique_ptr<PageExporter> exporter;
   if (!options->exportTo.empty()) {
     exporter = MakePageExporter(*base, options->exportTo, DateTime(options->time));
-    if (!exporter || !exporter->ok()) {
-      std::fprintf(stderr, "%s: cannot write the export %s\n", name.c_str(), options->exportTo.c_str());
+    if (!exporter) {
+      cannotWrite("export", options->exportTo, "this build cannot export");
+      return 2;
+    }
+    if (!exporter->ok()) {
+      cannotWrite("export", options->exportTo, exporter->error());
       return 2;
     }
     host = exporter.get();
@@ -193,7 +227,7 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
   if (!options->trace.empty()) {
     trace = std::make_unique<TraceHost>(*host, options->trace);
     if (!trace->ok()) {
-      std::fprintf(stderr, "%s: cannot write the trace file %s\n", name.c_str(), options->trace.c_str());
+      cannotWrite("trace file", options->trace, trace->error());
       return 2;
     }
     host = trace.get();
@@ -202,7 +236,7 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
   if (!options->stepTimes.empty()) {
     timer = std::make_unique<StepTimer>(*host, s, options->stepTimes);
     if (!timer->ok()) {
-      std::fprintf(stderr, "%s: cannot write the step times %s\n", name.c_str(), options->stepTimes.c_str());
+      cannotWrite("step times", options->stepTimes, timer->error());
       return 2;
     }
     host = timer.get();
@@ -215,20 +249,30 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
   } catch (const EndOfRun& end) {
     status = end.status;
   }
-  trace.reset();
-  if (exporter) {
-    const bool written = exporter->ok();
-    exporter.reset();
-    if (!written) {
-      std::fprintf(stderr, "%s: cannot write the export %s\n", name.c_str(), options->exportTo.c_str());
-      return status == 0 ? 1 : status;
+  // Each output takes its name only now, complete; one that failed on the way
+  // is named with the reason, and the run does not end as a success.
+  bool written = true;
+  if (trace && !trace->Commit()) {
+    cannotWrite("trace file", options->trace, trace->error());
+    written = false;
+  }
+  if (timer && !timer->Commit()) {
+    cannotWrite("step times", options->stepTimes, timer->error());
+    written = false;
+  }
+  if (exporter && !exporter->Finish()) {
+    cannotWrite("export", options->exportTo, exporter->error());
+    written = false;
+  }
+  if (screenshot) {
+    errno = 0;
+    if (!base->WritePng(screenshot->writingPath())) screenshot->Fail(errno);
+    if (!screenshot->Commit()) {
+      cannotWrite("screenshot", options->screenshot, screenshot->error());
+      written = false;
     }
   }
-  if (!options->screenshot.empty() && !base->WritePng(options->screenshot)) {
-    std::fprintf(stderr, "%s: cannot write the screenshot %s\n", name.c_str(), options->screenshot.c_str());
-    return status == 0 ? 1 : status;
-  }
-  return status;
+  return written || status != 0 ? status : 2;
 }
 
 }  // namespace mebuki

@@ -12,6 +12,10 @@ namespace {
 
 void RunPage(State& s, const PageEntry& page, float clearWidth);
 
+// What a tap beside the next-step prompt enters: any number but 1 asks for a
+// new exercise; 2 is the one the walk types.
+constexpr int kNewExercise = 2;
+
 // A key that steps back a page: Page Up (what slide remotes send for
 // "previous", and the mouse wheel turned up) and the left arrow.
 bool StepsBack(const std::string& key) { return key.size() == 1 && (key[0] == keys::kPageUp || key[0] == keys::kLeft); }
@@ -64,7 +68,11 @@ void AskNextStep(State& s) {
   FilledBox(s, 96, 639, 400, 675, 13, 12);
   DrawSmallAt(s, 9, 128, 648, "次のステップは１を入力。");
   s.WaitingFor = kWaitingAtNextStep;
+  // A tap on the prompt's own box answers it; a tap anywhere else asks for a
+  // new exercise, as any other number does.
+  s.ClickTargets = {{96, 639, 400, 675, 1}, {0, 0, 1440, 900, kNewExercise}};
   ReadNumber(s);
+  s.ClickTargets.clear();
   EraseBox(s, s.EntryBoxX - 48, s.EntryBoxY - 9, 160, 27);
   FilledBox(s, 96, 639, 400, 675, 15, 15);
 }

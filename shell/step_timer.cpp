@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <fstream>
 #include <iterator>
 #include <sstream>
 
@@ -34,7 +35,7 @@ double SinceProcessStart() {
 }  // namespace
 
 StepTimer::StepTimer(Host& inner, const State& state, const std::string& path)
-    : inner_(inner), s_(state), out_(path, std::ios::binary) {}
+    : inner_(inner), s_(state), out_(path) {}
 
 std::string StepTimer::Inkey() {
   char line[160];
@@ -43,7 +44,8 @@ std::string StepTimer::Inkey() {
     last_ = std::chrono::steady_clock::now();
     const long long clock = std::chrono::duration_cast<std::chrono::nanoseconds>(last_.time_since_epoch()).count();
     std::snprintf(line, sizeof line, "{\"startup_ms\":%.1f,\"clock_ns\":%lld}\n", SinceProcessStart(), clock);
-    out_ << line << std::flush;
+    out_.Write(line);
+    out_.Flush();
     last_ = std::chrono::steady_clock::now();
   }
   std::string key = inner_.Inkey();
@@ -51,15 +53,21 @@ std::string StepTimer::Inkey() {
   const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - last_).count();
   const bool onPage = s_.Location % 100 != 0, cameFromPage = lastLocation_ % 100 != 0;
   const int location = !onPage && cameFromPage ? lastLocation_ : s_.Location;
-  std::snprintf(line, sizeof line, "{\"n\":%d,\"ms\":%.3f,\"location\":%d}\n", ++keys_, ms, location);
-  out_ << line << std::flush;
+  std::snprintf(line, sizeof line, "{\"n\":%d,\"ms\":%.3f,\"location\":%d", ++keys_, ms, location);
+  std::string text = line;
+  if (const std::optional<double> shown = inner_.TakeKeyToShownMs()) {
+    std::snprintf(line, sizeof line, ",\"shown_ms\":%.3f", *shown);
+    text += line;
+  }
+  out_.Write(text + "}\n");
+  out_.Flush();
   lastLocation_ = s_.Location;
   last_ = std::chrono::steady_clock::now();
   return key;
 }
 
 void StepTimer::IdleUntilClosed() {
-  out_.flush();
+  out_.Flush();
   inner_.IdleUntilClosed();
 }
 

@@ -26,6 +26,7 @@ class WalkHost : public Host {
   void Wait() override { inner_.Wait(); }
   void Show() override { inner_.Show(); }
   std::string Time() override { return inner_.Time(); }
+  void NumberEntry(bool reading) override { inner_.NumberEntry(reading); }
   void IdleUntilClosed() override { inner_.IdleUntilClosed(); }
   bool WritePng(const std::string& path) override { return inner_.WritePng(path); }
   void PageComplete(const PageLabel& label) override { inner_.PageComplete(label); }

@@ -17,7 +17,8 @@ failures=0 passes=0
 check() {
   if [ "$2" -eq 0 ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
 }
-count() { grep -c -- "$2" "$1" 2>/dev/null || true; }
+# The trace is written as trace.jsonl.part while the program runs.
+count() { live_text "$1" | grep -c -- "$2" || true; }
 keys() { count "$trace" '"op":"key"'; }
 pauses() { count "$trace" '"fill":4,'; }
 # Screenshot of window $1 into $2, once the picture has settled (two in a row alike).
@@ -96,7 +97,7 @@ check "a click closes it: the picture exactly as before, the step not advanced" 
 press "$win" b
 [ "$(keys)" = $((before + 1)) ]
 check "the next key after the panel reaches the lesson again" $?
-! grep -q '"key":"\\u000e"' "$trace"
+! live_text "$trace" | grep -q '"key":"\\u000e"' 
 check "the trace records no F1" $?
 
 close_window "$win"

@@ -55,7 +55,7 @@ xdotool type --window "$win" --delay 30 "2"; xdotool key --window "$win" Return
 sleep 0.5
 for _ in $(seq 11); do xdotool key --window "$win" space; sleep 0.25; done
 sleep 0.5
-waits_before=$(grep -c '"op":"wait"' "$work/experiment.jsonl")
+waits_before=$(live_text "$work/experiment.jsonl" | grep -c '"op":"wait"')
 close_window "$win"
 wait_for_exit "$app" 20; status=$EXIT_STATUS
 app=""

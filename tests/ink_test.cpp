@@ -7,11 +7,16 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/picture.h"
 #include "platform/text.h"
+#include "shell/walk.h"
 #include "tests/program_support.h"
 #include "unit1/unit1.h"
 #include "unit2/unit2.h"
@@ -212,6 +217,49 @@ TEST(GlyphInk, KeepsClearOfBordersAndNeighbours) {
     EXPECT_GE(gap, c.least);
     std::printf("%-28s %3d\n", c.text, gap);
   }
+}
+
+// The picture forgets a text once a box is drawn over all it can touch: every
+// text the walks of both programs draw keeps its ink inside those bounds.
+TEST(GlyphInk, StaysInsideTheBoundsThePictureGivesIt) {
+  std::map<std::string, SymbolOp> texts;  // one of each text in each face, size and magnification
+  for (int program : {1, 2}) {
+    Engine e("", program, "10:00:00");
+    WalkHost walk(e.host, e.s);
+    e.s.host = &walk;
+    testing::RunProgram(e, program == 1 ? unit1::Unit1() : unit2::Unit2());
+    for (const SymbolOp& sym : e.Symbols()) {
+      const std::string key = ToJson(SymbolOp{0, 0, sym.text, sym.h, sym.v, 0, sym.font});
+      texts.emplace(key, sym);
+    }
+  }
+  ASSERT_GT(texts.size(), 500u);
+  Canvas canvas(kLogicalWidth, kLogicalHeight);  // one pixel a unit: the softest edges, in units
+  int checked = 0;
+  for (const auto& [key, original] : texts) {
+    SymbolOp sym = original;
+    sym.x = 200.5f;  // where the whole text fits on the page, half a pixel in
+    sym.y = 300.25f;
+    const LogicalBounds b = InkBounds(sym);
+    canvas.Draw(LineOp{0, 0, kLogicalWidth, kLogicalHeight, 15, kLineFilledBox, 15, kSolid, 1});
+    canvas.Draw(sym);
+    canvas.Flush();
+    cairo_surface_t* surface = canvas.Surface();
+    cairo_surface_flush(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < kLogicalHeight; ++y) {
+      const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
+      for (int x = 0; x < kLogicalWidth; ++x) {
+        if ((row[x] & 0xffffff) == 0xffffff) continue;
+        ASSERT_TRUE(x >= std::floor(b.x0) && x + 1 <= std::ceil(b.x1) && y >= std::floor(b.y0) &&
+                    y + 1 <= std::ceil(b.y1))
+            << key << ": ink at " << x << "," << y << " outside " << b.x0 << "," << b.y0 << " - " << b.x1 << "," << b.y1;
+      }
+    }
+    ++checked;
+  }
+  std::printf("%d texts checked\n", checked);
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <charconv>  // IWYU pragma: keep
 #include <utility>
+#if !defined(__EMSCRIPTEN__)  // the browser build has no Cairo canvas
+#include <cairo.h>
+#endif
 #include <cstdint>
 #include <cmath>
 #include <cstdio>
@@ -16,9 +19,13 @@
 #include <vector>
 
 #include "platform/float_text.h"
+#if !defined(__EMSCRIPTEN__)
+#include "platform/canvas.h"
+#endif
 #include "platform/glyph_cell.h"
 #include "platform/keys.h"
 #include "platform/numbers.h"
+#include "platform/output_file.h"
 #include "platform/palette.h"
 #include "platform/picture.h"
 #include "platform/recording_host.h"
@@ -269,6 +276,45 @@ TEST(Palette, NamedColoursKeepTheirRoles) {
   EXPECT_TRUE(red < 8 || red > 352) << red;
 }
 
+// An output is written under NAME.part and is there under its own name only
+// once complete; one never completed leaves nothing.
+TEST(OutputFile, IsWholeUnderItsNameOrAbsent) {
+  const std::string path = ::testing::TempDir() + "output_file_test.txt";
+  auto exists = [](const std::string& p) { return std::ifstream(p).good(); };
+  std::remove(path.c_str());
+  {
+    OutputFile out(path);
+    ASSERT_TRUE(out.ok());
+    EXPECT_EQ(out.writingPath(), path + ".part");
+    EXPECT_TRUE(out.Write("half"));
+    EXPECT_TRUE(out.Flush());
+    EXPECT_TRUE(exists(path + ".part"));
+    EXPECT_FALSE(exists(path));
+  }
+  EXPECT_FALSE(exists(path + ".part"));
+  EXPECT_FALSE(exists(path));
+  {
+    OutputFile out(path);
+    EXPECT_TRUE(out.Write("whole\n"));
+    EXPECT_TRUE(out.Commit());
+  }
+  EXPECT_FALSE(exists(path + ".part"));
+  std::ifstream in(path);
+  std::string text;
+  std::getline(in, text);
+  EXPECT_EQ(text, "whole");
+  std::remove(path.c_str());
+
+  // A device is written as it is, and a full one fails with the system's reason.
+  OutputFile null("/dev/null");
+  EXPECT_EQ(null.writingPath(), "/dev/null");
+  EXPECT_TRUE(null.Write("x") && null.Commit());
+  OutputFile full("/dev/full");
+  full.Write(std::string(1 << 16, 'x'));
+  EXPECT_FALSE(full.Commit());
+  EXPECT_EQ(full.error(), "No space left on device");
+}
+
 TEST(Trace, WritesOneJsonObjectPerCallInOrder) {
   const std::string path = ::testing::TempDir() + "trace_test.jsonl";
   {
@@ -282,6 +328,7 @@ TEST(Trace, WritesOneJsonObjectPerCallInOrder) {
     trace.Cls();
     trace.Wait();
     EXPECT_EQ(trace.Inkey(), "7");
+    EXPECT_TRUE(trace.Commit());
   }
   std::ifstream in(path);
   std::string line;
@@ -321,6 +368,13 @@ TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
   const LineOp partWipe{0, 0, 1440, 899, 15, kLineFilledBox, 15, kSolid, 1};
   const CircleOp dot{300, 300, 4, 3, 1};
   const CircleOp dotRed{300, 300, 4, 5, 1};
+  // A table cell written again: the same box, a new number in it.
+  const LineOp cell{280, 80, 480, 130, 4, kLineFilledBox, 13, kSolid, 5};
+  const LineOp cellFrame{280, 80, 480, 130, 4, kLineBox, 4, kSolid, 5};
+  const SymbolOp number{335.5f, 83, "0.44", 3, 3, 7, FontSpec{"ゴシック", 16, true, false}};
+  const SymbolOp wideNumber{250, 83, "123456", 3, 3, 7, FontSpec{"ゴシック", 16, true, false}};
+  const SymbolOp serifNumber{335.5f, 83, "0.44", 3, 3, 7, FontSpec{"Times New Roman", 16, false, true}};
+  const LineOp widerCell{280, 80, 481, 130, 4, kLineFilledBox, 13, kSolid, 5};
   struct Case {
     const char* what;
     std::vector<Op> drawn;
@@ -334,6 +388,13 @@ TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
       {"a frame drawn again stays one operation", {segment, frame, frameOff, frame}, {segment, frame}},
       {"a dashed frame does not hide the frame under it", {frame, dashedFrame}, {frame, dashedFrame}},
       {"a blinking dot stays one operation", {dot, dotRed, dot, dotRed}, {dotRed}},
+      // The soft edge of the earlier cell's border stays under the new one's
+      // (drawn again, a picture must give the same pixels).
+      {"a cell written again hides the text in it", {cell, number, dot, cell, number}, {cell, dot, cell, number}},
+      {"a filled box leaves the soft edge of a frame of its shape", {cellFrame, dot, cell}, {cellFrame, dot, cell}},
+      {"a box of another shape leaves the cell", {cell, widerCell}, {cell, widerCell}},
+      {"text reaching past the cell stays", {cell, wideNumber, cell}, {cell, wideNumber, cell}},
+      {"italics of the serif face are given room", {cell, serifNumber, cell}, {cell, serifNumber, cell}},
       {"a white box over the page wipes it", {segment, word, dot, wipe, word}, {wipe, word}},
       {"a box one unit short of the page leaves the edge", {segment, partWipe}, {segment, partWipe}},
       {"clearing the screen wipes it", {segment, ClsOp{}, dot}, {ClsOp{}, dot}},
@@ -348,6 +409,68 @@ TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
     EXPECT_EQ(Kept(picture), Kept(expected));
   }
 }
+
+#if !defined(__EMSCRIPTEN__)
+// A plotted dot, drawn from its cached mask, against the same disc drawn by
+// Cairo as a path: the same pixels where the centre falls on the masks'
+// quarter-pixel grid, and the same ink (to a rounding) anywhere else.
+TEST(Canvas, DotsLookAsCairoDrawsThem) {
+  struct Case {
+    double scale;
+    float x, y;  // logical centre
+    bool onGrid;
+  };
+  const Case kCases[] = {
+      {1, 300.25f, 200.5f, true},          {4.0 / 3, 300.75f, 200.25f, true}, {8.0 / 3, 300.375f, 200.25f, true},
+      {4.0 / 3, 301.1f, 203.37f, false},   {8.0 / 3, 299.93f, 201.61f, false},
+  };
+  for (const Case& c : kCases) {
+    for (const CircleOp& dot : {CircleOp{c.x, c.y, 1, 3, 5}, CircleOp{c.x, c.y, 4, 9, 3}}) {
+      SCOPED_TRACE("scale " + std::to_string(c.scale) + " at " + std::to_string(c.x) + "," + std::to_string(c.y) +
+                   " r " + std::to_string(dot.r));
+      const int w = static_cast<int>(std::lround(kLogicalWidth * c.scale));
+      const int h = static_cast<int>(std::lround(kLogicalHeight * c.scale));
+      Canvas canvas(w, h);
+      canvas.Draw(dot);
+      canvas.Flush();
+      cairo_surface_flush(canvas.Surface());
+
+      cairo_surface_t* ref = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+      cairo_t* cr = cairo_create(ref);
+      cairo_set_source_rgb(cr, 1, 1, 1);
+      cairo_paint(cr);
+      cairo_scale(cr, c.scale, c.scale);
+      const Rgb colour = PaletteColour(dot.colour);
+      cairo_set_source_rgb(cr, colour.r / 255.0, colour.g / 255.0, colour.b / 255.0);
+      cairo_arc(cr, dot.x, dot.y, dot.r + dot.pen / 2, 0, 2 * M_PI);
+      cairo_fill(cr);
+      cairo_destroy(cr);
+      cairo_surface_flush(ref);
+
+      int worst = 0;
+      long inkCanvas = 0, inkRef = 0;
+      const auto* a = cairo_image_surface_get_data(canvas.Surface());
+      const auto* b = cairo_image_surface_get_data(ref);
+      const int strideA = cairo_image_surface_get_stride(canvas.Surface()), strideB = cairo_image_surface_get_stride(ref);
+      const int x0 = static_cast<int>(c.x * c.scale) - 40, y0 = static_cast<int>(c.y * c.scale) - 40;
+      for (int y = y0; y < y0 + 80; ++y) {
+        for (int x = x0; x < x0 + 80; ++x) {
+          for (int k = 0; k < 3; ++k) {
+            const int pa = a[y * strideA + 4 * x + k], pb = b[y * strideB + 4 * x + k];
+            worst = std::max(worst, std::abs(pa - pb));
+            inkCanvas += 255 - pa;
+            inkRef += 255 - pb;
+          }
+        }
+      }
+      cairo_surface_destroy(ref);
+      EXPECT_GT(inkRef, 0);
+      EXPECT_LE(worst, c.onGrid ? 1 : 64);
+      EXPECT_NEAR(static_cast<double>(inkCanvas), static_cast<double>(inkRef), 0.03 * inkRef);
+    }
+  }
+}
+#endif
 
 TEST(Picture, DrawsEachKeptOperationOnceUntilDrawnAgain) {
   Picture picture;

@@ -19,7 +19,7 @@ check() {
 }
 
 # Number of trace lines matching $2 in file $1.
-count() { grep -c -- "$2" "$1" 2>/dev/null || true; }
+count() { live_text "$1" | grep -c -- "$2" || true; }
 
 # Waits until file $1 has more than $3 lines matching $2.
 wait_for_more() {

@@ -6,13 +6,15 @@
 //
 // Most storms draw nowhere, to go fast; two draw on the real canvas, whose kept
 // picture must stay bounded. MEBUKI_SOAK_KEYS sets the keys per run (default
-// 30000, a tenth of it on the canvas) for a longer soak.
+// 30000, a tenth of it on the canvas) for a longer soak, which also storms each
+// program with more seeds: eight that draw nowhere and one on the canvas.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "platform/headless_host.h"
 #include "platform/keys.h"
@@ -165,7 +167,28 @@ const Storm kStorms[] = {
     {"Mebuki2OnCanvas", &unit2::Unit2, 8, "10:10:10", true},
 };
 
-INSTANTIATE_TEST_SUITE_P(Seeds, KeyStorm, ::testing::ValuesIn(kStorms),
+// The long soak's further seeds, five more per program, each at its own time of
+// day (the time seeds the random pages). The short run keeps the list above.
+const Storm kLongStorms[] = {
+    {"Mebuki1Seed11", &unit1::Unit1, 11, "07:45:12", false},
+    {"Mebuki1Seed12", &unit1::Unit1, 12, "09:05:33", false},
+    {"Mebuki1Seed13", &unit1::Unit1, 13, "13:20:07", false},
+    {"Mebuki1Seed14", &unit1::Unit1, 14, "15:55:48", false},
+    {"Mebuki1Seed15", &unit1::Unit1, 15, "00:00:00", false},
+    {"Mebuki2Seed21", &unit2::Unit2, 21, "07:45:12", false},
+    {"Mebuki2Seed22", &unit2::Unit2, 22, "09:05:33", false},
+    {"Mebuki2Seed23", &unit2::Unit2, 23, "13:20:07", false},
+    {"Mebuki2Seed24", &unit2::Unit2, 24, "15:55:48", false},
+    {"Mebuki2Seed25", &unit2::Unit2, 25, "00:00:00", false},
+};
+
+std::vector<Storm> Storms() {
+  std::vector<Storm> storms(std::begin(kStorms), std::end(kStorms));
+  if (std::getenv("MEBUKI_SOAK_KEYS")) storms.insert(storms.end(), std::begin(kLongStorms), std::end(kLongStorms));
+  return storms;
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, KeyStorm, ::testing::ValuesIn(Storms()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

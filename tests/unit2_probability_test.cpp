@@ -110,6 +110,14 @@ TEST(ShogiPieceCounts, TableSharesAreRoundedWhileDotsUseTheRatio) {
     EXPECT_EQ(s.WorkTexts(c.k + 1), c.count);
     EXPECT_FLOAT_EQ(s.DataValues(c.k + 1), c.percent);
     EXPECT_EQ(s.DataTexts(11 + c.k), c.share);
+    // A batch counts every throw and writes the texts once, at its end: the
+    // same texts.
+    State batch;
+    for (int k : c.throws) CountThrow(batch, k);
+    RefreshThrowTexts(batch);
+    for (int i = 1; i <= 80; ++i) EXPECT_EQ(batch.DataTexts(i), s.DataTexts(i)) << i;
+    for (int i = 1; i <= 60; ++i) EXPECT_EQ(batch.WorkTexts(i), s.WorkTexts(i)) << i;
+    EXPECT_EQ(batch.LastOutcome, s.LastOutcome);
   }
 }
 

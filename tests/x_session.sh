@@ -6,13 +6,14 @@
 # leak-checked by the headless tests.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
-# Starts Xvfb and openbox; exports DISPLAY. Call stop_x_session on exit.
+# Starts Xvfb (screen $1, 1600x1000 when not given) and openbox; exports
+# DISPLAY. Call stop_x_session on exit.
 start_x_session() {
   # Xvfb picks a free display itself and tells which, so that tests running side
   # by side never share one.
   local number_file
   number_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1600x1000}x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   X_SERVER=$!
   for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
   export DISPLAY=:$(tr -d '[:space:]' < "$number_file")
@@ -40,9 +41,16 @@ find_window() {
   printf '%s' "$win"
 }
 
-# Waits up to 10 s until file $1 contains the text $2.
+# The text of output file $1 as it stands: while the run goes on it is written
+# as $1.part, which takes the name $1 when the run ends.
+live_text() { cat -- "$1.part" 2>/dev/null || cat -- "$1" 2>/dev/null; }
+
+# Waits up to 10 s until output file $1 contains the text $2.
 wait_for_text() {
-  for _ in $(seq 100); do grep -q -- "$2" "$1" 2>/dev/null && return 0; sleep 0.1; done
+  for _ in $(seq 100); do
+    { grep -q -- "$2" "$1.part" || grep -q -- "$2" "$1"; } 2>/dev/null && return 0
+    sleep 0.1
+  done
   return 1
 }
 

@@ -25,10 +25,19 @@ TIME = "09:15:30"  # a fixed seed, so that every run draws the same pages
 PANEL = "1C2C6E"   # the main menu's panel colour, looked for in the window
 SCREEN = (1920, 1200)
 
+# The screens on which the slowest page's steps are timed in the real window,
+# from each key to the picture handed to the window.
+STEP_SCREENS = [(1920, 1080), (3840, 2160)]
+SLOW_PAGE = ("mebuki2", ["3", "Return", "2", "Return"], 302)  # the 3000-throw experiment
+
 TARGETS = [
     # (figure, limit, unit, what)
-    ("p99_ms_4/3", 8, "ms", "every step's 99th percentile at scale 4/3"),
-    ("max_ms_4/3", 16, "ms", "slowest step at scale 4/3 (one display frame)"),
+    ("p99_ms_4/3", 4, "ms", "every step's 99th percentile at scale 4/3"),
+    ("max_ms_4/3", 8, "ms", "slowest step at scale 4/3"),
+    ("p99_ms_8/3", 8, "ms", "every step's 99th percentile at scale 8/3"),
+    ("max_ms_8/3", 16.7, "ms", "slowest step at scale 8/3 (one frame at 60 Hz)"),
+    ("shown_ms_1920x1080", 16.7, "ms", "key to picture in the window, slowest page, 1920x1080"),
+    ("shown_ms_3840x2160", 16.7, "ms", "key to picture in the window, slowest page, 3840x2160"),
     ("startup_ms", 150, "ms", "start-up to the first picture"),
     ("first_frame_ms", 150, "ms", "start-up to the first frame in the window"),
     ("idle_cpu_percent", 1, "%", "idle CPU at a pause, of one core"),
@@ -91,10 +100,13 @@ def headless(build, program, runs, work):
 class Display:
     """Xvfb with a window manager, as on a teacher's desktop."""
 
+    def __init__(self, screen=SCREEN):
+        self.screen = screen
+
     def __enter__(self):
         self.number = f":{150 + os.getpid() % 50}"
         self.env = dict(os.environ, DISPLAY=self.number)
-        self.xvfb = subprocess.Popen(["Xvfb", self.number, "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
+        self.xvfb = subprocess.Popen(["Xvfb", self.number, "-screen", "0", f"{self.screen[0]}x{self.screen[1]}x24",
                                       "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         for _ in range(100):
             if subprocess.run(["xdpyinfo"], env=self.env, capture_output=True).returncode == 0:
@@ -152,8 +164,9 @@ def window_run(display, build, program, work, idle_seconds, probe):
         shown = watcher.stdout.readline().strip()
         watcher.wait()
         frame_ms = (int(shown) - start) / 1e6 if shown else None
-        wait_for(lambda: os.path.exists(times) and os.path.getsize(times) > 0, 10)
-        ready_ms = (read_lines(times)[0]["clock_ns"] - start) / 1e6
+        live = times + ".part"  # the step times take their name when the run ends
+        wait_for(lambda: os.path.exists(live) and os.path.getsize(live) > 0, 10)
+        ready_ms = (read_lines(live)[0]["clock_ns"] - start) / 1e6
         result = {"startup_ms": ready_ms, "first_frame_ms": frame_ms, "idle_cpu_percent": None}
         if idle_seconds > 0:
             win = ""
@@ -163,7 +176,7 @@ def window_run(display, build, program, work, idle_seconds, probe):
             for key in ("1", "Return", "1", "Return"):
                 display.xdotool("key", "--window", win, key)
                 time.sleep(0.3)
-            keys_read = lambda: sum(1 for line in read_lines(times) if "n" in line)
+            keys_read = lambda: sum(1 for line in read_lines(live) if "n" in line)
             if not wait_for(lambda: keys_read() >= 4, 10):
                 print(f"bench: {program} did not read the keys typed into its window", file=sys.stderr)
             time.sleep(2)  # the page draws up to its first pause
@@ -198,6 +211,69 @@ def window(build, programs, runs, idle_runs, idle_seconds, probe, work):
     return results
 
 
+def settled(pid, quiet=0.8, limit=30):
+    """Waits until a process has used no CPU (to a clock tick) for `quiet`
+    seconds: a program waiting for a key wakes briefly ten times a second, and
+    a step that pauses between its pictures uses a tick more often than that."""
+    end = time.monotonic() + limit
+    last, since = cpu_ticks(pid), time.monotonic()
+    while time.monotonic() < end:
+        time.sleep(0.05)
+        now = cpu_ticks(pid)
+        if now != last:
+            last, since = now, time.monotonic()
+        elif time.monotonic() - since >= quiet:
+            return True
+    return False
+
+
+def window_steps(build, runs, work):
+    """Every step of the slowest page in the real window, key by key: the time
+    from each key's arrival to the step's picture handed to the window, at each
+    screen size. Returns {screen: figures}."""
+    program, keys, page = SLOW_PAGE
+    results = {}
+    for screen in STEP_SCREENS:
+        name = f"{screen[0]}x{screen[1]}"
+        per_run = []
+        with Display(screen) as display:
+            for _ in range(runs):
+                times = os.path.join(work, f"{program}-steps-{name}.jsonl")
+                if os.path.exists(times):
+                    os.remove(times)
+                app = subprocess.Popen([os.path.join(build, program), "--time", TIME, "--step-times", times],
+                                       env=display.env, stdout=subprocess.DEVNULL)
+                try:
+                    wait_for(lambda: bool(display.xdotool("search", "--name", f"^{program}$")), 10)
+                    win = display.xdotool("search", "--name", f"^{program}$").split("\n")[0]
+                    display.xdotool("windowactivate", "--sync", win)
+                    settled(app.pid)
+                    for key in keys:
+                        display.xdotool("key", "--window", win, key)
+                        settled(app.pid, 0.3)
+                    on_page = lambda: [l for l in read_lines(times) if l.get("location") == page]
+                    for _ in range(60):  # more than the page's steps; it ends at its sub-menu
+                        before = len(read_lines(times))
+                        display.xdotool("key", "--window", win, "space")
+                        wait_for(lambda: len(read_lines(times)) > before, 10)
+                        settled(app.pid)
+                        if read_lines(times)[-1].get("location") != page:
+                            break
+                    shown = [l["shown_ms"] for l in on_page() if "shown_ms" in l]
+                finally:
+                    app.send_signal(signal.SIGTERM)
+                    try:
+                        app.wait(timeout=5)
+                    except subprocess.TimeoutExpired:
+                        app.kill()
+                        app.wait()
+                if shown:
+                    per_run.append({"steps": len(shown), "median_ms": statistics.median(shown),
+                                    "p99_ms": percentile(shown, 99), "max_ms": max(shown)})
+        results[name] = ({k: statistics.median(r[k] for r in per_run) for k in per_run[0]} if per_run else None)
+    return results
+
+
 def machine():
     model = "unknown"
     with open("/proc/cpuinfo") as f:
@@ -207,7 +283,8 @@ def machine():
                 break
     with open("/proc/meminfo") as f:
         memory = int(f.readline().split()[1]) // 1024
-    return {"cpus": os.cpu_count(), "cpu_model": model, "memory_mb": memory, "kernel": platform.release()}
+    return {"cpus": os.cpu_count(), "cpu_model": model, "memory_mb": memory, "kernel": platform.release(),
+            "load_at_start": os.getloadavg()[0]}
 
 
 def summary(program, head, win):
@@ -215,6 +292,10 @@ def summary(program, head, win):
     return {
         "p99_ms_4/3": head["scales"]["4/3"]["p99_ms"],
         "max_ms_4/3": head["scales"]["4/3"]["max_ms"],
+        "p99_ms_8/3": head["scales"]["8/3"]["p99_ms"],
+        "max_ms_8/3": head["scales"]["8/3"]["max_ms"],
+        **{f"shown_ms_{w}x{h}": (((win or {}).get("steps") or {}).get(f"{w}x{h}") or {}).get("max_ms")
+           for w, h in STEP_SCREENS},
         "startup_ms": head["startup_ms"],
         "first_frame_ms": win.get("first_frame_ms") if win else None,
         "idle_cpu_percent": win.get("idle_cpu_percent") if win else None,
@@ -234,14 +315,15 @@ def location(code):
 def print_table(report):
     m = report["machine"]
     print(f"Mebuki benchmark: {m['cpus']} x {m['cpu_model']}, {m['memory_mb']} MB, Linux {m['kernel']}; "
-          f"median of {report['runs']} runs (idle: {report['idle_runs']} x {report['idle_seconds']} s)")
+          f"median of {report['runs']} runs (idle: {report['idle_runs']} x {report['idle_seconds']} s); "
+          f"load average {m['load_at_start']:.1f} at the start, {m['load_at_end']:.1f} at the end")
     print()
-    header = f"{'figure':<44}" + "".join(f"{p:>18}" for p in PROGRAMS)
+    header = f"{'figure':<60}" + "".join(f"{p:>18}" for p in PROGRAMS)
     print(header)
     print("-" * len(header))
 
     def row(label, values):
-        print(f"{label:<44}" + "".join(f"{v:>18}" for v in values))
+        print(f"{label:<60}" + "".join(f"{v:>18}" for v in values))
 
     progs = [report["programs"][p] for p in PROGRAMS]
     row("start-up to first picture, headless (ms)", [fmt(p["headless"]["startup_ms"]) for p in progs])
@@ -256,6 +338,10 @@ def print_table(report):
             [f"{s['median_ms']:.2f}/{s['p99_ms']:.1f}/{s['max_ms']:.1f}" for s in scales])
         row(f"  slowest step", [location(s["slowest_location"]) for s in scales])
         row(f"  peak memory (MB)", [fmt(s["peak_rss_mb"]) for s in scales])
+    for w, h in STEP_SCREENS:
+        steps = [(((p.get("window") or {}).get("steps") or {}).get(f"{w}x{h}")) for p in progs]
+        row(f"window {w}x{h}, {location(SLOW_PAGE[2])}: key to picture",
+            ["-" if s is None else f"{s['median_ms']:.2f}/{s['p99_ms']:.1f}/{s['max_ms']:.1f}" for s in steps])
     row("window peak memory (MB)", [fmt((p.get("window") or {}).get("peak_rss_mb")) for p in progs])
     row("idle CPU at a pause, window (% of a core)",
         [fmt((p.get("window") or {}).get("idle_cpu_percent"), 2) for p in progs])
@@ -276,6 +362,7 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--idle-runs", type=int, default=3)
     parser.add_argument("--idle-seconds", type=float, default=10)
+    parser.add_argument("--step-runs", type=int, default=3, help="runs of the slowest page in the window")
     parser.add_argument("--probe", help="the first_frame helper; without it the window figures are left out")
     args = parser.parse_args()
 
@@ -291,6 +378,10 @@ def main():
             for program, figures in window(args.build, PROGRAMS, args.runs, args.idle_runs, args.idle_seconds,
                                            args.probe, work).items():
                 report["programs"][program]["window"] = figures
+            print("bench: the slowest page's steps in the window ...", file=sys.stderr)
+            steps = window_steps(args.build, args.step_runs, work)
+            report["programs"][SLOW_PAGE[0]]["window"]["steps"] = steps
+    report["machine"]["load_at_end"] = os.getloadavg()[0]
     for program in PROGRAMS:
         p = report["programs"][program]
         figures = summary(program, p["headless"], p.get("window"))

@@ -20,6 +20,9 @@ int OutcomeOf(float r);
 int DrawOutcome(State& s);
 // Counts a throw with outcome k and brings the ratios and their texts up to date.
 void RecordThrow(State& s, int k);
+// RecordThrow in two halves: the counts and ratios, then their texts.
+void CountThrow(State& s, int k);
+void RefreshThrowTexts(State& s);
 // One throw: DrawOutcome, then RecordThrow.
 void ThrowPiece(State& s);
 // Sets indices 0 to 20 of the experiment's tables to 0 or "", and LastOutcome to 0.

@@ -121,6 +121,11 @@ int OutcomeOf(float r) {
 int DrawOutcome(State& s) { return OutcomeOf(std::floor(s.Rng.Rnd() * 3000) + 1); }
 
 void RecordThrow(State& s, int k) {
+  CountThrow(s, k);
+  RefreshThrowTexts(s);
+}
+
+void CountThrow(State& s, int k) {
   s.LastOutcome = k;
   s.WorkValues(k + 1) += 1;
   float n = 0;
@@ -132,6 +137,9 @@ void RecordThrow(State& s, int k) {
     s.DataValues(i + 1) = percent;
     s.DataValues(11 + i) = RoundHalfUp(percent) / 100;
   }
+}
+
+void RefreshThrowTexts(State& s) {
   RefreshDataTexts(s);
   // The number texts drop the zero before the point; the table shows "0.47".
   for (int i = 12; i <= 16; ++i) {
@@ -301,12 +309,14 @@ void ThrowWithTable(State& s) {
   PlotThrow(s);
 }
 
-// Many throws, only the dots shown; the table catches up at the end.
+// Many throws, only the dots shown; the table catches up at the end, and so
+// do the texts it shows (hundreds of number texts a throw that no one reads).
 void ThrowBatch(State& s, int throws) {
   for (int i = 0; i < throws; ++i) {
-    ThrowPiece(s);
+    CountThrow(s, DrawOutcome(s));
     PlotThrow(s);
   }
+  RefreshThrowTexts(s);
   DrawCountTable(s);
   DrawFrequencyColumn(s);
 }

@@ -226,6 +226,8 @@ var MebukiPage = (function () {
     var key = keyOf(e);
     if (key === null) return;
     e.preventDefault();
+    lastInputByPointer = false;
+    keypad.hidden = true;  // a keyboard is there
     queue({ key: key });
   }
 
@@ -258,7 +260,7 @@ var MebukiPage = (function () {
     });
     canvas.addEventListener('pointerdown', function (e) {
       if (e.button !== 0) return;
-      if (e.pointerType === 'touch') document.getElementById('keypad-toggle').hidden = false;
+      lastInputByPointer = true;
       e.preventDefault();
       var p = toLogical(e.clientX, e.clientY);
       queue({ click: true, x: p.x, y: p.y });
@@ -275,20 +277,17 @@ var MebukiPage = (function () {
     attachKeypad();
   }
 
-  // A tablet has no keys for a number the lesson asks for: the keypad types
-  // them, and closes with Enter.
+  // A tablet or a whiteboard has no keys for a number the lesson asks for:
+  // while one is read after a click or a touch, the keypad types it, as the
+  // window's does. A key typed on a keyboard puts it away.
+  var keypad = null, lastInputByPointer = false;
   function attachKeypad() {
-    var pad = document.getElementById('keypad'), toggle = document.getElementById('keypad-toggle');
-    toggle.addEventListener('pointerdown', function (e) {
-      e.preventDefault();
-      pad.hidden = !pad.hidden;
-    });
-    pad.addEventListener('pointerdown', function (e) {
+    keypad = document.getElementById('keypad');
+    keypad.addEventListener('pointerdown', function (e) {
       e.preventDefault();
       var name = e.target.dataset && e.target.dataset.key;
       if (!name) return;
-      queue({ key: name === 'enter' ? '\r' : name === 'backspace' ? '\b' : name });
-      if (name === 'enter') pad.hidden = true;
+      queue({ key: name === 'enter' ? '\r' : name === 'clear' ? '\f' : name });
     });
   }
 
@@ -300,8 +299,13 @@ var MebukiPage = (function () {
     document.getElementById('again').focus();
   }
 
+  // An output of the run: under its own name once complete, under NAME.part
+  // while the run is still writing it.
   function readFile(path) {
-    try { return FS.readFile(path, { encoding: 'utf8' }); } catch (e) { return ''; }
+    for (var name of [path, path + '.part']) {
+      try { return FS.readFile(name, { encoding: 'utf8' }); } catch (e) {}
+    }
+    return '';
   }
 
   // The engine's command line, from the page's parameters.
@@ -375,6 +379,9 @@ var MebukiPage = (function () {
     },
     shown: function () {
       if (firstPictureMs === null && ops.length > 0) firstPictureMs = Math.round(performance.now());
+    },
+    numberEntry: function (reading) {
+      if (keypad) keypad.hidden = !(reading && lastInputByPointer);
     },
     setWaiting: function (waiting) { if (state !== 'ended') state = waiting ? 'waiting' : 'running'; },
     nextInput: function () { return inputs.shift() || null; },
