@@ -9,22 +9,23 @@
 #include <string>
 
 #include "platform/headless_host.h"
+#include "platform/hosts.h"
 #include "platform/output_file.h"
 
 namespace mebuki {
 
-class ExportHost : public Host {
+class ExportHost : public PageExporter {
  public:
   // target: "FILE.pdf" for a PDF, otherwise a directory for PNG files.
   // dateTime ("YYYY-MM-DDTHH:MM:SS") is written as the PDF's creation date.
   // Whether the target can be written is known at once (ok, error).
   ExportHost(HeadlessHost& inner, std::string target, const std::string& dateTime);
   ~ExportHost() override;  // a PDF not finished is not left behind
-  bool ok() const { return error_.empty(); }
+  bool ok() const override { return error_.empty(); }
   // Why the export failed: the system's reason, as "Permission denied".
-  const std::string& error() const { return error_; }
+  const std::string& error() const override { return error_; }
   // Completes the PDF; false when any page could not be written.
-  bool Finish();
+  bool Finish() override;
   int pages() const { return pages_; }
 
   void Line(const LineOp& op) override { inner_.Line(op); }

@@ -1,21 +1,11 @@
 #include "platform/headless_host.h"
 
 #include <cmath>
-#include <ctime>
 
 #include "platform/keys.h"
 #include "platform/text.h"
 
 namespace mebuki {
-
-std::string LocalTime() {
-  std::time_t now = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&now, &tm);
-  char buf[16];
-  std::strftime(buf, sizeof buf, "%H:%M:%S", &tm);
-  return buf;
-}
 
 HeadlessHost::HeadlessHost(const std::string& keys, std::string time, double scale)
     : canvas_(static_cast<int>(std::lround(kLogicalWidth * scale)), static_cast<int>(std::lround(kLogicalHeight * scale))),

@@ -8,6 +8,7 @@
 
 #include "platform/canvas.h"
 #include "platform/host.h"
+#include "platform/local_time.h"
 
 namespace mebuki {
 
@@ -34,8 +35,5 @@ class HeadlessHost : public Host {
   std::deque<std::string> keys_;
   std::string time_;
 };
-
-// Local time of day as "HH:MM:SS".
-std::string LocalTime();
 
 }  // namespace mebuki

@@ -1,7 +1,6 @@
 #include "platform/help_panel.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 #include "platform/palette.h"
@@ -10,19 +9,6 @@
 namespace mebuki {
 
 namespace {
-
-constexpr std::array<HelpLine, 8> kLines = {{
-    {"数字　Enter", "番号を選ぶ・数を入れる（3/4 は 0.75）"},
-    {"Backspace　Delete　Esc", "入力をすべて消す"},
-    {"何かキー　クリック", "「何かキーを押して下さい。」で次へ"},
-    {"PageUp　←　ホイールを上へ", "ひとつ前の段階にもどる"},
-    {"クリック　タッチ", "メニューの項目を選ぶ"},
-    {"F11　Alt+Enter", "全画面表示にする・もどす"},
-    {"スライド用リモコン", "「次へ」で進む・「前へ」でもどる"},
-    {"F1", "この説明を出す"},
-}};
-
-constexpr HelpText kHelp{"操作のしかた", kLines, "何かキーを押すかクリックすると閉じます。"};
 
 // The gothic face the lessons are drawn in.
 constexpr const char* kFace = "BIZ UDGothic";
@@ -58,8 +44,6 @@ void ShowText(cairo_t* cr, double x, double baseline, std::string_view text) {
 }
 
 }  // namespace
-
-const HelpText& Help() { return kHelp; }
 
 void DrawHelpPanel(cairo_t* cr, int width, int height) {
   const double scale = std::min(static_cast<double>(width) / kLogicalWidth, static_cast<double>(height) / kLogicalHeight);

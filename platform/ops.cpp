@@ -1,17 +1,14 @@
 #include "platform/ops.h"
 
-#include <charconv>
 #include <cstdio>
+
+#include "platform/float_text.h"
 
 namespace mebuki {
 
 namespace {
 
-std::string Num(float v) {
-  char buf[32];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
-  return ec == std::errc() ? std::string(buf, end) : "0";
-}
+std::string Num(float v) { return ShortestFloatText(v); }
 
 std::string Str(const std::string& s) {
   std::string out = "\"";

@@ -111,11 +111,14 @@ void Picture::Keep(const Op& op) {
   if (WipesPicture(op)) {
     ops_.clear();
     bounds_.clear();
-    drawn_ = 0;
+    drawn_ = unchanged_ = 0;
   } else if (auto cover = Covered(op)) {
     size_t kept = 0, keptDrawn = 0;
     for (size_t i = 0; i < ops_.size(); ++i) {
-      if (bounds_[i].Inside(*cover)) continue;
+      if (bounds_[i].Inside(*cover)) {
+        unchanged_ = std::min(unchanged_, i);
+        continue;
+      }
       if (kept != i) {
         ops_[kept] = std::move(ops_[i]);
         bounds_[kept] = bounds_[i];
@@ -128,6 +131,7 @@ void Picture::Keep(const Op& op) {
     drawn_ = keptDrawn;
   } else if (!ops_.empty() && SameShape(ops_.back(), op)) {
     if (drawn_ == ops_.size()) --drawn_;
+    unchanged_ = std::min(unchanged_, ops_.size() - 1);
     ops_.pop_back();
     bounds_.pop_back();
   }

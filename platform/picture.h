@@ -40,14 +40,23 @@ class Picture {
   template <typename Draw>
   void DrawNew(Draw&& draw) {
     for (; drawn_ < ops_.size(); ++drawn_) draw(ops_[drawn_]);
+    unchanged_ = ops_.size();
   }
   // The whole picture is on the pixels (after drawing it again from the start).
-  void MarkAllDrawn() { drawn_ = ops_.size(); }
+  void MarkAllDrawn() { drawn_ = unchanged_ = ops_.size(); }
+
+  // How many operations, from the first, are on the pixels (the rest are new).
+  size_t Drawn() const { return drawn_; }
+  // How many operations, from the first, are the same as at the last DrawNew or
+  // MarkAllDrawn: a host that keeps its own copy of the picture (the browser's
+  // runtime) cuts its copy to these and appends the rest.
+  size_t Unchanged() const { return unchanged_; }
 
  private:
   std::vector<Op> ops_;               // operations since the page was last wiped
   std::vector<LogicalBounds> bounds_;  // what each of them can touch, worked out once
   size_t drawn_ = 0;                   // how many of them, from the first, are on the pixels
+  size_t unchanged_ = 0;               // how many of them, from the first, are as last handed over
 };
 
 }  // namespace mebuki

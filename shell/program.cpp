@@ -13,13 +13,10 @@
 #include <ctime>
 
 #include "platform/abrupt_end.h"
-#include "platform/export_host.h"
-#include "platform/fonts.h"
-#include "platform/headless_host.h"
+#include "platform/hosts.h"
 #include "platform/keys.h"
 #include "platform/output_file.h"
 #include "platform/trace_host.h"
-#include "platform/window_host.h"
 #include "shell/step_timer.h"
 #include "shell/walk.h"
 
@@ -197,27 +194,24 @@ int RunProgram(int argc, char** argv, const Unit& unit) {
   }
 
   std::unique_ptr<Host> base;
-  HeadlessHost* canvasHost = nullptr;
-  if (options->Headless()) {
-    auto headless = std::make_unique<HeadlessHost>(options->keys.value_or(""), options->time, options->scale);
-    canvasHost = headless.get();
-    base = std::move(headless);
-  } else {
-    try {
-      base = std::make_unique<WindowHost>(name, options->time);
-    } catch (const std::runtime_error& e) {
-      std::fprintf(stderr,
-                   "%s: no display to open the window on (%s); without a display, run with --keys KEYS "
-                   "[--screenshot FILE] [--trace FILE], --walk or --export FILE.pdf|DIR/\n",
-                   name.c_str(), e.what());
-      return 1;
-    }
+  try {
+    base = MakeBaseHost({name, options->keys, options->walk, options->time, options->scale});
+  } catch (const std::runtime_error& e) {
+    std::fprintf(stderr,
+                 "%s: no display to open the window on (%s); without a display, run with --keys KEYS "
+                 "[--screenshot FILE] [--trace FILE], --walk or --export FILE.pdf|DIR/\n",
+                 name.c_str(), e.what());
+    return 1;
   }
   State s;
   Host* host = base.get();
-  std::unique_ptr<ExportHost> exporter;
+  std::unique_ptr<PageExporter> exporter;
   if (!options->exportTo.empty()) {
-    exporter = std::make_unique<ExportHost>(*canvasHost, options->exportTo, DateTime(options->time));
+    exporter = MakePageExporter(*base, options->exportTo, DateTime(options->time));
+    if (!exporter) {
+      cannotWrite("export", options->exportTo, "this build cannot export");
+      return 2;
+    }
     if (!exporter->ok()) {
       cannotWrite("export", options->exportTo, exporter->error());
       return 2;

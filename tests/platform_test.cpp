@@ -3,16 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>  // IWYU pragma: keep
+#include <utility>
+#if !defined(__EMSCRIPTEN__)  // the browser build has no Cairo canvas
 #include <cairo.h>
+#endif
 #include <cstdint>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <random>
 #include <fstream>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "platform/float_text.h"
+#if !defined(__EMSCRIPTEN__)
 #include "platform/canvas.h"
+#endif
 #include "platform/glyph_cell.h"
 #include "platform/keys.h"
 #include "platform/numbers.h"
@@ -401,6 +410,7 @@ TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
   }
 }
 
+#if !defined(__EMSCRIPTEN__)
 // A plotted dot, drawn from its cached mask, against the same disc drawn by
 // Cairo as a path: the same pixels where the centre falls on the masks'
 // quarter-pixel grid, and the same ink (to a rounding) anywhere else.
@@ -460,6 +470,7 @@ TEST(Canvas, DotsLookAsCairoDrawsThem) {
     }
   }
 }
+#endif
 
 TEST(Picture, DrawsEachKeptOperationOnceUntilDrawnAgain) {
   Picture picture;
@@ -486,6 +497,89 @@ TEST(Picture, DrawsEachKeptOperationOnceUntilDrawnAgain) {
   EXPECT_EQ(drawn, (std::vector<std::string>{ToJson(CircleOp{200, 200, 2, 0, 1}), ToJson(box)}));
   EXPECT_EQ(Kept(picture), (std::vector<std::string>{ToJson(CircleOp{200, 200, 2, 0, 1}), ToJson(box)}));
 }
+
+
+// The browser's runtime keeps a copy of the picture: at each flush it cuts its
+// copy to the operations that did not change and appends the rest, and draws
+// only those not yet on the pixels. Copy and picture must stay equal, and the
+// pixels must get exactly what the picture hands over.
+TEST(Picture, ACopyCutToTheUnchangedOperationsStaysEqual) {
+  const CircleOp dot{300, 300, 4, 3, 1}, dotRed{300, 300, 4, 5, 1}, other{20, 20, 2, 0, 1};
+  const SymbolOp word{110, 300, "度数", 1, 1, 0, {}};
+  const LineOp box{100, 290, 160, 330, 0, kLineFilledBox, 13, kSolid, 1};
+  const LineOp wipe{0, 0, 1440, 900, 15, kLineFilledBox, 15, kSolid, 1};
+  const std::vector<std::vector<Op>> flushes = {
+      {other, word, dot},        {dotRed},          {dot},   {dotRed, dot}, {box},
+      {word, other, box, dotRed}, {wipe, word, dot}, {dotRed}, {ClsOp{}},    {other, dot, dotRed, word}};
+  Picture picture;
+  std::vector<std::string> copy;
+  for (const auto& ops : flushes) {
+    for (const Op& op : ops) picture.Keep(op);
+    ASSERT_LE(picture.Unchanged(), picture.Drawn());
+    copy.resize(picture.Unchanged());
+    std::vector<std::string> toPixels;
+    for (size_t i = picture.Unchanged(); i < picture.Size(); ++i) {
+      copy.push_back(ToJson(picture.Ops()[i]));
+      if (i >= picture.Drawn()) toPixels.push_back(copy.back());
+    }
+    std::vector<std::string> handedOver;
+    picture.DrawNew([&](const Op& op) { handedOver.push_back(ToJson(op)); });
+    EXPECT_EQ(toPixels, handedOver);
+    EXPECT_EQ(copy, Kept(picture));
+  }
+}
+
+// The trace's numbers, on every build: the shortest text that reads back,
+// fixed or exponent form, whichever is shorter.
+TEST(FloatText, WritesTheShortestTextThatReadsBack) {
+  const std::pair<float, const char*> kCases[] = {
+      {0.1f, "0.1"},         {1e20f, "1e+20"},       {-7467472896.f, "-7467472896"}, {123456792.f, "123456792"},
+      {1e-5f, "1e-05"},      {0.3333333f, "0.3333333"}, {1440.f, "1440"},          {-0.0f, "-0"},
+      {3e-39f, "3e-39"},     {16777216.f, "16777216"}, {2.5e-7f, "2.5e-07"},       {1234567.8f, "1234567.8"}};
+  for (const auto& [v, text] : kCases) {
+    EXPECT_EQ(ShortestFloatText(v), text);
+    EXPECT_EQ(ShortestFloatTextPortable(v), text);
+  }
+}
+
+#if !defined(__EMSCRIPTEN__)
+// The page's own conversion (the browser's library has no float to_chars)
+// must write every float as the standard library does.
+TEST(FloatText, MatchesTheStandardLibraryShortestForm) {
+  auto check = [](float v) {
+    char buf[32];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+    const std::string expected(buf, end);
+    const std::string got = ShortestFloatTextPortable(v);
+    if (got != expected) ADD_FAILURE() << "bits " << std::hex << [&] {
+        std::uint32_t b;
+        std::memcpy(&b, &v, 4);
+        return b;
+      }() << ": " << got << " instead of " << expected;
+    return got == expected;
+  };
+  for (float v : {0.0f, -0.0f, 1.0f, 0.5f, 1440.0f, 0.1f, 1e-5f, 123456792.0f, 1e20f, 3e-39f, 16777216.0f,
+                  3.4028235e38f, 1.4e-45f, -2.5f}) {
+    check(v);
+  }
+  // Every coordinate the lessons can use on a grid of hundredths, and powers
+  // of two, whose neighbours lie unevenly far.
+  for (int k = -200000; k <= 200000; ++k) check(static_cast<float>(k) / 100);
+  for (int e = -149; e < 128; ++e) {
+    const float p = std::ldexp(1.0f, e);
+    check(p), check(std::nextafter(p, 0.0f)), check(std::nextafter(p, INFINITY));
+  }
+  // And a million floats of any bit pattern.
+  std::mt19937 rng(12345);
+  int failures = 0;
+  for (int i = 0; i < 1000000 && failures < 10; ++i) {
+    std::uint32_t bits = rng();
+    float v;
+    std::memcpy(&v, &bits, 4);
+    if (std::isfinite(v) && !check(v)) ++failures;
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace mebuki

@@ -1,0 +1,438 @@
+// The page's runtime: draws the host's operations on the canvas exactly as the
+// Cairo canvas does (platform/canvas.cpp), turns the page's events into the
+// window's keys and clicks, sleeps the engine on the browser's event loop, and
+// offers a driver (tools/web-run) the run's state, trace and screenshot as
+// window.mebuki. Included with --pre-js: it runs before the engine is loaded.
+'use strict';
+
+var MebukiPage = (function () {
+  var kWidth = 1440, kHeight = 900;
+  // The installed families the engine names, and the page's own faces.
+  var kFamilies = {
+    'BIZ UDGothic': '"Mebuki Gothic", "BIZ UDGothic", sans-serif',
+    'Liberation Serif': '"Mebuki Serif", "Liberation Serif", serif',
+  };
+  var kFontPx = 100;  // glyphs are drawn at this size and scaled to their em square
+
+  var params = new URLSearchParams(location.search);
+  var scripted = params.has('keys') || params.get('walk') === '1';
+  var palette = [];
+  var ops = [];            // the picture, as the engine keeps it
+  var canvas = null, ctx = null;
+  var view = { scale: 1, x: 0, y: 0 };  // device pixels per logical unit, and the picture's corner
+  var cut = [], cutAt = 0, sameSoFar = false;  // what the last cut took off the picture
+  var inputs = [];         // keys and clicks the engine has not read yet
+  var wake = null;         // resolves the engine's sleep on an input
+  var state = 'running', status = null, firstPictureMs = null;
+  var leftFullScreenAt = -1e9;
+
+  function colour(i) { return palette[i & 15]; }
+
+  // A scale such as "1", "1.5" or "4/3" (the engine checks it and rejects a bad one).
+  function parseScale(text) {
+    if (!text) return 1;
+    var parts = text.split('/');
+    var v = Number(parts[0]) / (parts.length > 1 ? Number(parts[1]) : 1);
+    return v >= 0.1 && v <= 8 ? v : 1;
+  }
+
+  // Sets c up so that logical units land on the picture scaled by scale, its
+  // corner at (x, y) in device pixels, clipped to the picture, on white.
+  function clear(c, target) {
+    c.setTransform(1, 0, 0, 1, 0, 0);
+    c.fillStyle = '#ffffff';
+    c.fillRect(0, 0, c.canvas.width, c.canvas.height);
+    c.restore();
+    c.save();
+    c.setTransform(target.scale, 0, 0, target.scale, target.x, target.y);
+    c.beginPath();
+    c.rect(0, 0, kWidth, kHeight);
+    c.clip();
+    c.lineCap = 'round';
+    c.lineJoin = 'round';
+    c.mebukiFont = null;
+  }
+
+  // One operation, in logical units; scale is the device pixels per unit.
+  function render(c, op, target) {
+    switch (op[0]) {
+      case 'cls': clear(c, target); return;
+      case 'line': {
+        var mode = op[6];
+        // White is the page: a white stroke erases, so it also covers the soft
+        // edge of the stroke it is drawn over.
+        var margin = op[5] === 15 ? 2 / target.scale : 0;
+        c.lineWidth = op[9] + margin;
+        c.setLineDash(op[8] === 2 ? [6, 6] : []);
+        c.beginPath();
+        if (mode === 0) {
+          c.moveTo(op[1], op[2]);
+          c.lineTo(op[3], op[4]);
+        } else {
+          c.rect(op[1], op[2], op[3] - op[1], op[4] - op[2]);
+          if (mode === 2) {
+            c.fillStyle = colour(op[7]);
+            c.fill();
+          }
+        }
+        c.strokeStyle = colour(op[5]);
+        c.stroke();
+        c.setLineDash([]);
+        return;
+      }
+      case 'circle': {
+        // A filled disc outlined with the pen in its own colour: one disc, half
+        // the pen wider.
+        var m = op[4] === 15 ? 2 / target.scale : 0;
+        c.beginPath();
+        c.arc(op[1], op[2], Math.max(op[3], 0) + (op[5] + m) / 2, 0, 2 * Math.PI);
+        c.fillStyle = colour(op[4]);
+        c.fill();
+        return;
+      }
+      case 'connect': {
+        var xy = op[1];
+        if (xy.length < 2) return;
+        c.beginPath();
+        c.moveTo(xy[0], xy[1]);
+        for (var i = 2; i < xy.length; i += 2) c.lineTo(xy[i], xy[i + 1]);
+        if (op[3] >= 0) {
+          c.closePath();
+          c.fillStyle = colour(op[3]);
+          c.fill();
+        }
+        c.strokeStyle = colour(op[2]);
+        c.lineWidth = op[4];
+        c.stroke();
+        return;
+      }
+      case 'symbol': {
+        c.fillStyle = colour(op[1]);
+        var style = (op[3] ? 'italic ' : '') + (op[2] ? 'bold ' : '') + kFontPx + 'px ';
+        var glyphs = op[4];
+        for (var g = 0; g < glyphs.length; ++g) {
+          var gl = glyphs[g];
+          var font = style + (kFamilies[gl[0]] || kFamilies['BIZ UDGothic']);
+          if (c.mebukiFont !== font) c.font = c.mebukiFont = font;  // parsing a font costs more than a glyph
+          // The em square, emX x emY, with its origin on the baseline at (x, baseline).
+          c.save();
+          c.transform(gl[4] / kFontPx, 0, 0, gl[5] / kFontPx, gl[2], gl[3]);
+          c.fillText(gl[1], 0, 0);
+          c.restore();
+        }
+        return;
+      }
+    }
+  }
+
+  function renderAll(c, target) {
+    clear(c, target);
+    for (var i = 0; i < ops.length; ++i) {
+      if (ops[i][0] !== 'cls') render(c, ops[i], target);
+    }
+  }
+
+  // The canvas fills the window at the device's own pixel density; the
+  // picture is scaled to fit and centred, the margins white.
+  function layout() {
+    if (!canvas) return;
+    var dpr = window.devicePixelRatio || 1;
+    var w = Math.max(1, Math.round(canvas.clientWidth * dpr)), h = Math.max(1, Math.round(canvas.clientHeight * dpr));
+    if (canvas.width !== w || canvas.height !== h) {
+      canvas.width = w;
+      canvas.height = h;
+    }
+    var scale = Math.min(w / kWidth, h / kHeight);
+    // The help panel is laid out in the picture's units.
+    document.documentElement.style.setProperty('--unit', (scale / dpr) + 'px');
+    view = { scale: scale, x: (w - kWidth * scale) / 2, y: (h - kHeight * scale) / 2 };
+    renderAll(ctx, view);
+  }
+
+  // The logical point under a place on the canvas (CSS pixels from its corner).
+  function toLogical(clientX, clientY) {
+    var r = canvas.getBoundingClientRect();
+    var s = Math.min(r.width / kWidth, r.height / kHeight);
+    return { x: (clientX - r.left - (r.width - kWidth * s) / 2) / s, y: (clientY - r.top - (r.height - kHeight * s) / 2) / s };
+  }
+
+  function queue(input) {
+    if (scripted || state === 'ended') return;
+    inputs.push(input);
+    if (wake) wake();
+  }
+
+  function toggleFullScreen() {
+    if (document.fullscreenElement) {
+      document.exitFullscreen().catch(function () {});
+    } else {
+      document.documentElement.requestFullscreen().catch(function () {});
+    }
+  }
+
+  // The window's keys (platform/window_host.cpp): control keys by their codes,
+  // printable keys by their text, the keypad's digits even with Num Lock off.
+  var kCodes = {
+    Enter: 13, Backspace: 8, Delete: 12, Escape: 12, Tab: 9, Home: 1, End: 2, PageUp: 3, PageDown: 4,
+    Insert: 5, ArrowRight: 28, ArrowLeft: 29, ArrowUp: 30, ArrowDown: 31,
+  };
+  function keyOf(e) {
+    if (e.ctrlKey || e.metaKey) return null;  // the browser's own shortcuts
+    var code = kCodes[e.key];
+    if (code !== undefined) {
+      if (/^Numpad[0-9]$/.test(e.code)) return e.code.slice(6);  // Num Lock off
+      if (e.code === 'NumpadDecimal') return '.';
+      return String.fromCharCode(code);
+    }
+    var f = /^F([0-9]+)$/.exec(e.key);
+    if (f && +f[1] >= 1 && +f[1] <= 12) return String.fromCharCode(14 + +f[1] - 1);
+    if (e.key.length > 0 && [...e.key].length === 1) return e.key;
+    return null;
+  }
+
+  // F1's panel of keys and gestures, over the picture: while it is up, every
+  // key, click and turn of the wheel closes it and goes no further, and a key
+  // that closed it does not repeat into the lesson.
+  var help = null, helpClosingKey = null;
+  function showHelp() { help.hidden = false; }
+  function hideHelp() { help.hidden = true; }
+  function takenByHelp(e) {
+    if (helpClosingKey !== null && e.code === helpClosingKey && e.repeat) return true;
+    helpClosingKey = null;
+    if (help.hidden) {
+      if (e.key !== 'F1') return false;
+      if (!e.repeat) showHelp();
+      return true;
+    }
+    helpClosingKey = e.code;
+    hideHelp();
+    return true;
+  }
+
+  function onKeyDown(e) {
+    if (help && takenByHelp(e)) {
+      e.preventDefault();
+      return;
+    }
+    // F11 and Alt+Enter belong to the window: full screen and back.
+    if (e.key === 'F11' || (e.key === 'Enter' && e.altKey)) {
+      e.preventDefault();
+      if (!e.repeat) toggleFullScreen();
+      return;
+    }
+    // Esc that leaves full screen is the browser's: it does not also clear an
+    // entry the teacher was typing.
+    if (e.key === 'Escape' && (document.fullscreenElement || performance.now() - leftFullScreenAt < 500)) return;
+    var key = keyOf(e);
+    if (key === null) return;
+    e.preventDefault();
+    lastInputByPointer = false;
+    keypad.hidden = true;  // a keyboard is there
+    queue({ key: key });
+  }
+
+  var pointerTimer = null;
+  function showPointer() {
+    canvas.style.cursor = 'default';
+    clearTimeout(pointerTimer);
+    pointerTimer = setTimeout(function () { canvas.style.cursor = 'none'; }, 2000);
+  }
+
+  function attach() {
+    canvas = document.getElementById('picture');
+    ctx = canvas.getContext('2d', { alpha: false });
+    ctx.save();
+    layout();
+    window.addEventListener('resize', layout);
+    // A new pixel density (the window moved to another screen, a zoom) redraws.
+    (function watchDensity() {
+      var mq = matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+      mq.addEventListener('change', function () { layout(); watchDensity(); }, { once: true });
+    })();
+    window.addEventListener('keydown', onKeyDown);
+    window.addEventListener('keyup', function (e) { if (e.code === helpClosingKey) helpClosingKey = null; });
+    help = document.getElementById('help');
+    help.addEventListener('pointerdown', function (e) { e.preventDefault(); hideHelp(); });
+    help.addEventListener('wheel', function (e) { e.preventDefault(); hideHelp(); }, { passive: false });
+    document.addEventListener('fullscreenchange', function () {
+      if (!document.fullscreenElement) leftFullScreenAt = performance.now();
+      layout();
+    });
+    canvas.addEventListener('pointerdown', function (e) {
+      if (e.button !== 0) return;
+      lastInputByPointer = true;
+      e.preventDefault();
+      var p = toLogical(e.clientX, e.clientY);
+      queue({ click: true, x: p.x, y: p.y });
+    });
+    // The page's own gestures (a swipe back, a pinch) would leave the lesson.
+    canvas.addEventListener('touchstart', function (e) { e.preventDefault(); }, { passive: false });
+    canvas.addEventListener('wheel', function (e) {
+      e.preventDefault();
+      if (e.deltaY < 0) queue({ key: String.fromCharCode(3) });  // back, as on a slide remote
+    }, { passive: false });
+    canvas.addEventListener('pointermove', showPointer);
+    canvas.addEventListener('contextmenu', function (e) { e.preventDefault(); });
+    showPointer();
+    attachKeypad();
+  }
+
+  // A tablet or a whiteboard has no keys for a number the lesson asks for:
+  // while one is read after a click or a touch, the keypad types it, as the
+  // window's does. A key typed on a keyboard puts it away.
+  var keypad = null, lastInputByPointer = false;
+  function attachKeypad() {
+    keypad = document.getElementById('keypad');
+    keypad.addEventListener('pointerdown', function (e) {
+      e.preventDefault();
+      var name = e.target.dataset && e.target.dataset.key;
+      if (!name) return;
+      queue({ key: name === 'enter' ? '\r' : name === 'clear' ? '\f' : name });
+    });
+  }
+
+  // The lesson's last menu item: a tab cannot close itself, so the page says
+  // that the lesson has ended and offers to start it again.
+  function showEnded() {
+    canvas.style.display = 'none';
+    document.getElementById('ended').hidden = false;
+    document.getElementById('again').focus();
+  }
+
+  // An output of the run: under its own name once complete, under NAME.part
+  // while the run is still writing it.
+  function readFile(path) {
+    for (var name of [path, path + '.part']) {
+      try { return FS.readFile(name, { encoding: 'utf8' }); } catch (e) {}
+    }
+    return '';
+  }
+
+  // The engine's command line, from the page's parameters.
+  function argv() {
+    var args = [document.documentElement.dataset.program || 'mebuki'];
+    if (params.has('keys')) args.push('--keys', params.get('keys'));
+    if (params.has('time')) args.push('--time', params.get('time'));
+    if (params.get('walk') === '1') args.push('--walk');
+    if (params.has('scale')) args.push('--scale', params.get('scale'));
+    if (params.get('trace') === '1') args.push('--trace', '/trace.jsonl');
+    if (params.get('steptimes') === '1') args.push('--step-times', '/steps.jsonl');
+    return args;
+  }
+
+  // The faces load (decoded from the page itself) while the engine compiles;
+  // the first picture waits for them, so that no glyph is drawn in a
+  // stand-in and left there.
+  var fontsReady = Promise.all(['400', '700'].map(function (w) {
+    return Promise.all([document.fonts.load(w + ' 16px "Mebuki Gothic"', 'あ1'),
+      document.fonts.load('italic ' + w + ' 16px "Mebuki Serif"', 'x')]);
+  })).then(function () { return document.fonts.ready; }).catch(function () {});
+
+  async function run() {
+    await fontsReady;
+    var args = argv();
+    var pointers = args.map(function (a) {
+      var n = Module.lengthBytesUTF8(a) + 1, p = Module._malloc(n);
+      Module.stringToUTF8(a, p, n);
+      return p;
+    });
+    var list = Module._malloc(4 * (pointers.length + 1));
+    pointers.forEach(function (p, i) { HEAP32[(list >> 2) + i] = p; });
+    HEAP32[(list >> 2) + pointers.length] = 0;
+    status = await Module.ccall('main', 'number', ['number', 'number'], [pointers.length, list], { async: true });
+    state = 'ended';
+    if (!scripted && status === 0) showEnded();
+  }
+
+  var page = {
+    setHelp: function (title, lines, closing) {
+      var panel = document.querySelector('#help .panel');
+      panel.querySelector('h1').textContent = title;
+      var table = panel.querySelector('table');
+      table.textContent = '';
+      lines.forEach(function (l) {
+        var row = table.insertRow();
+        row.insertCell().textContent = l[0];
+        row.insertCell().textContent = l[1];
+      });
+      panel.querySelector('p').textContent = closing;
+    },
+    setPalette: function (rgb) {
+      palette = [];
+      for (var i = 0; i < 16; ++i) palette.push('rgb(' + rgb[3 * i] + ',' + rgb[3 * i + 1] + ',' + rgb[3 * i + 2] + ')');
+    },
+    truncate: function (n) {
+      sameSoFar = true;
+      cut = ops.slice(n);
+      cutAt = n;
+      ops.length = Math.min(ops.length, n);
+    },
+    add: function (op, draw) {
+      if (op[0] === 'cls') ops.length = 0;
+      // The entry's dot, taken off the end of the picture and put back the
+      // same at every wake, is already on the pixels: no repaint for it.
+      var same = draw && sameSoFar && ops.length === cutAt && cut.length === 1 &&
+          JSON.stringify(cut[0]) === JSON.stringify(op);
+      sameSoFar = false;
+      ops.push(op);
+      if (draw && !same && ctx) render(ctx, op, view);
+    },
+    shown: function () {
+      if (firstPictureMs === null && ops.length > 0) firstPictureMs = Math.round(performance.now());
+    },
+    numberEntry: function (reading) {
+      if (keypad) keypad.hidden = !(reading && lastInputByPointer);
+    },
+    setWaiting: function (waiting) { if (state !== 'ended') state = waiting ? 'waiting' : 'running'; },
+    nextInput: function () { return inputs.shift() || null; },
+    sleep: function (ms, wakeOnInput) {
+      return new Promise(function (resolve) {
+        var timer = null;
+        var done = function () {
+          if (timer !== null) clearTimeout(timer);
+          wake = null;
+          resolve();
+        };
+        if (wakeOnInput) {
+          if (inputs.length > 0) return done();
+          wake = done;
+        }
+        if (ms >= 0) timer = setTimeout(done, ms);
+      });
+    },
+    yieldToBrowser: function () { return new Promise(function (resolve) { setTimeout(resolve, 0); }); },
+  };
+
+  // What a driver reads (tools/web-run).
+  window.mebuki = {
+    get state() { return state; },
+    get status() { return status; },
+    get firstPictureMs() { return firstPictureMs; },
+    trace: function () { return readFile('/trace.jsonl'); },
+    stepTimes: function () { return readFile('/steps.jsonl'); },
+    // The logical picture at the run's scale, as the native --screenshot.
+    screenshot: function () {
+      var scale = parseScale(params.get('scale'));
+      var c = document.createElement('canvas');
+      c.width = Math.round(kWidth * scale);
+      c.height = Math.round(kHeight * scale);
+      var x = c.getContext('2d', { alpha: false });
+      x.save();
+      renderAll(x, { scale: scale, x: 0, y: 0 });
+      return c.toDataURL('image/png');
+    },
+  };
+
+  Module.onRuntimeInitialized = function () {
+    run().catch(function (e) {
+      state = 'ended';
+      throw e;
+    });
+  };
+  if (document.readyState === 'loading') {
+    document.addEventListener('DOMContentLoaded', attach);
+  } else {
+    attach();
+  }
+  return page;
+})();

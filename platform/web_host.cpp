@@ -1,0 +1,215 @@
+#include "platform/web_host.h"
+
+#include <emscripten.h>
+
+#include <vector>
+
+#include "platform/glyph_cell.h"
+#include "platform/help_text.h"
+#include "platform/keys.h"
+#include "platform/local_time.h"
+#include "platform/palette.h"
+#include "platform/text.h"
+
+// The calls into the page's runtime (platform/web/runtime.js, MebukiPage).
+// "draw": whether the operation is new to the pixels or only to the runtime's
+// copy of the picture.
+EM_JS(void, mebuki_palette, (const unsigned char* rgb), { MebukiPage.setPalette(HEAPU8.slice(rgb, rgb + 48)); });
+EM_JS(void, mebuki_help, (const char* title, const char* lines, const char* closing), {
+  MebukiPage.setHelp(UTF8ToString(title), UTF8ToString(lines).split('\n').map(function (l) { return l.split('\t'); }),
+                     UTF8ToString(closing));
+});
+EM_JS(void, mebuki_truncate, (int count), { MebukiPage.truncate(count); });
+EM_JS(void, mebuki_line, (double x1, double y1, double x2, double y2, int colour, int mode, int fill, int style,
+                          double pen, int draw),
+      { MebukiPage.add(['line', x1, y1, x2, y2, colour, mode, fill, style, pen], draw); });
+EM_JS(void, mebuki_circle, (double x, double y, double r, int colour, double pen, int draw),
+      { MebukiPage.add(['circle', x, y, r, colour, pen], draw); });
+EM_JS(void, mebuki_connect, (const float* xy, int n, int colour, int fill, double pen, int draw), {
+  MebukiPage.add(['connect', HEAPF32.slice(xy >> 2, (xy >> 2) + 2 * n), colour, fill, pen], draw);
+});
+EM_JS(void, mebuki_symbol, (int colour, int bold, int italic, int n, const char* families, const char* texts,
+                            const double* places, int draw), {
+  // families and texts: n strings, each ended by a NUL; places: n x (x, baseline, emX, emY).
+  var glyphs = [];
+  var f = families, t = texts, p = places >> 3;
+  for (var i = 0; i < n; ++i) {
+    var family = UTF8ToString(f), text = UTF8ToString(t);
+    f += lengthBytesUTF8(family) + 1;
+    t += lengthBytesUTF8(text) + 1;
+    glyphs.push([family, text, HEAPF64[p], HEAPF64[p + 1], HEAPF64[p + 2], HEAPF64[p + 3]]);
+    p += 4;
+  }
+  MebukiPage.add(['symbol', colour, !!bold, !!italic, glyphs], draw);
+});
+EM_JS(void, mebuki_cls, (int draw), { MebukiPage.add(['cls'], draw); });
+EM_JS(void, mebuki_shown, (), { MebukiPage.shown(); });
+EM_JS(void, mebuki_number_entry, (int reading), { MebukiPage.numberEntry(!!reading); });
+EM_JS(void, mebuki_waiting, (int waiting), { MebukiPage.setWaiting(!!waiting); });
+// The next input the page queued: 0 none, 1 a key (its text in buf), 2 a click
+// or touch (logical x, y in xy).
+EM_JS(int, mebuki_next_input, (char* buf, int size, float* xy), {
+  var e = MebukiPage.nextInput();
+  if (!e) return 0;
+  if (e.click) {
+    HEAPF32[xy >> 2] = e.x;
+    HEAPF32[(xy >> 2) + 1] = e.y;
+    return 2;
+  }
+  stringToUTF8(e.key, buf, size);
+  return 1;
+});
+// Sleeps on the browser's event loop for ms milliseconds (for ever when
+// negative); an input wakes it early when wake is set.
+EM_ASYNC_JS(void, mebuki_sleep, (double ms, int wake), { await MebukiPage.sleep(ms, !!wake); });
+EM_ASYNC_JS(void, mebuki_yield, (), { await MebukiPage.yieldToBrowser(); });
+
+namespace mebuki {
+
+namespace {
+
+constexpr double kYieldEveryMs = 50;
+
+void Send(const Op& op, bool draw) {
+  if (const auto* l = std::get_if<LineOp>(&op)) {
+    mebuki_line(l->x1, l->y1, l->x2, l->y2, l->colour, l->mode, l->fill, l->style, l->pen, draw);
+  } else if (const auto* c = std::get_if<CircleOp>(&op)) {
+    mebuki_circle(c->x, c->y, c->r, c->colour, c->pen, draw);
+  } else if (const auto* p = std::get_if<ConnectOp>(&op)) {
+    std::vector<float> xy;
+    xy.reserve(p->points.size() * 2);
+    for (const Point& pt : p->points) xy.insert(xy.end(), {pt.x, pt.y});
+    mebuki_connect(xy.data(), static_cast<int>(p->points.size()), p->colour, p->fill ? *p->fill : -1, p->pen, draw);
+  } else if (const auto* s = std::get_if<SymbolOp>(&op)) {
+    // Each glyph where the Cairo canvas puts it: the runtime only scales the
+    // glyph's em square to emX x emY at (x, baseline).
+    std::string families, texts;
+    std::vector<double> places;
+    int n = 0;
+    for (const PlacedGlyph& g : PlaceSymbol(*s)) {
+      families += g.family;
+      families += '\0';
+      texts += g.text;
+      texts += '\0';
+      places.insert(places.end(), {g.place.x, g.place.baseline, g.place.emX, g.place.emY});
+      ++n;
+    }
+    mebuki_symbol(s->colour, s->font.bold, s->font.italic, n, families.c_str(), texts.c_str(), places.data(), draw);
+  } else if (std::holds_alternative<ClsOp>(op)) {
+    mebuki_cls(draw);
+  }
+}
+
+}  // namespace
+
+WebHost::WebHost(std::optional<std::string> keys, bool walk, std::string time)
+    : scripted_(keys || walk), time_(std::move(time)) {
+  unsigned char rgb[48];
+  for (int i = 0; i < 16; ++i) {
+    const Rgb c = PaletteColour(i);
+    rgb[3 * i] = c.r, rgb[3 * i + 1] = c.g, rgb[3 * i + 2] = c.b;
+  }
+  mebuki_palette(rgb);
+  const HelpText& help = Help();
+  std::string lines;
+  for (const HelpLine& line : help.lines) {
+    if (!lines.empty()) lines += '\n';
+    lines.append(line.keys).append("\t").append(line.action);
+  }
+  mebuki_help(std::string(help.title).c_str(), lines.c_str(), std::string(help.closing).c_str());
+  if (keys) {
+    for (const std::string& ch : Characters(*keys)) {
+      if (auto key = keys::FromTypedText(ch)) keys_.push_back(*key);
+    }
+  }
+  lastYield_ = emscripten_get_now();
+}
+
+void WebHost::Show() {
+  // The runtime's copy loses what the picture lost, then takes the rest: what
+  // is already on the pixels only into the copy, what is new onto the pixels.
+  const size_t unchanged = picture_.Unchanged(), drawn = picture_.Drawn();
+  const std::vector<Op>& ops = picture_.Ops();
+  if (unchanged < ops.size() || drawn < ops.size()) {
+    mebuki_truncate(static_cast<int>(unchanged));
+    for (size_t i = unchanged; i < ops.size(); ++i) Send(ops[i], i >= drawn);
+    picture_.MarkAllDrawn();
+  }
+  mebuki_shown();
+  if (scripted_) YieldNowAndThen();
+}
+
+void WebHost::YieldNowAndThen() {
+  const double now = emscripten_get_now();
+  if (now - lastYield_ < kYieldEveryMs) return;
+  mebuki_yield();
+  lastYield_ = emscripten_get_now();
+}
+
+void WebHost::Pump() {
+  char buf[16];
+  float xy[2];
+  for (;;) {
+    const int kind = mebuki_next_input(buf, sizeof buf, xy);
+    if (kind == 0) return;
+    if (kind == 2) {
+      click_ = Point{xy[0], xy[1]};
+    } else if (auto key = keys::FromTypedText(buf)) {
+      keys_.push_back(*key);
+    }
+  }
+}
+
+std::string WebHost::Inkey() {
+  if (scripted_) {
+    Show();  // the picture of this step is complete before the next key
+    if (keys_.empty()) throw EndOfRun{0};
+  } else {
+    // A click that the program did not take after the last key read is
+    // dropped: kept, it would wake every read from now on.
+    click_.reset();
+    Pump();
+    if (keys_.empty() && !click_) {
+      Show();
+      mebuki_waiting(1);
+      mebuki_sleep(100, 1);  // an input wakes it at once
+      Pump();
+      if (!keys_.empty() || click_) mebuki_waiting(0);
+    }
+    if (keys_.empty()) return "";
+  }
+  std::string key = keys_.front();
+  keys_.pop_front();
+  return key;
+}
+
+std::optional<Point> WebHost::TakeClick() {
+  std::optional<Point> click = click_;
+  click_.reset();
+  return click;
+}
+
+void WebHost::Wait() {
+  if (scripted_) {
+    YieldNowAndThen();
+    return;
+  }
+  Show();
+  mebuki_sleep(100, 0);  // inputs wait in the page's queue
+}
+
+// The page offers its keypad while a number is read after a click or a touch.
+void WebHost::NumberEntry(bool reading) {
+  if (!scripted_) mebuki_number_entry(reading);
+}
+
+std::string WebHost::Time() { return time_.empty() ? LocalTime() : time_; }
+
+void WebHost::IdleUntilClosed() {
+  Show();
+  if (scripted_) return;
+  mebuki_waiting(1);
+  for (;;) mebuki_sleep(-1, 0);  // the error stays until the tab is closed
+}
+
+}  // namespace mebuki
