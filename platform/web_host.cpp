@@ -2,10 +2,14 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/glyph_cell.h"
 #include "platform/help_text.h"
+#include "platform/keypad.h"
 #include "platform/keys.h"
 #include "platform/local_time.h"
 #include "platform/palette.h"
@@ -45,6 +49,7 @@ EM_JS(void, mebuki_symbol, (int colour, int bold, int italic, int n, const char*
 EM_JS(void, mebuki_cls, (int draw), { MebukiPage.add(['cls'], draw); });
 EM_JS(void, mebuki_shown, (), { MebukiPage.shown(); });
 EM_JS(void, mebuki_number_entry, (int reading), { MebukiPage.numberEntry(!!reading); });
+EM_JS(void, mebuki_attach, (void* host), { MebukiPage.attachHost(host); });
 EM_JS(void, mebuki_waiting, (int waiting), { MebukiPage.setWaiting(!!waiting); });
 // The next input the page queued: 0 none, 1 a key (its text in buf), 2 a click
 // or touch (logical x, y in xy).
@@ -123,6 +128,7 @@ WebHost::WebHost(std::optional<std::string> keys, bool walk, std::string time)
     }
   }
   lastYield_ = emscripten_get_now();
+  if (!scripted_) mebuki_attach(this);
 }
 
 void WebHost::Show() {
@@ -213,3 +219,55 @@ void WebHost::IdleUntilClosed() {
 }
 
 }  // namespace mebuki
+
+// Called by the runtime from the page's events, while the engine sleeps: they
+// only read and lay out, and never wait.
+extern "C" {
+
+// One step of the pointer on the picture (phase 0 down, 1 move, 2 up, 3 a
+// poll for the long press, 4 cancel), at a point in picture units and a time
+// in milliseconds: the Gesture it completes, as an int.
+EMSCRIPTEN_KEEPALIVE int mebuki_web_pointer(mebuki::WebHost* host, int phase, float x, float y, double ms) {
+  using mebuki::Gesture;
+  mebuki::GestureReader& g = host->Gestures();
+  const auto t = static_cast<std::uint32_t>(static_cast<std::uint64_t>(ms));
+  const mebuki::Point at{x, y};
+  Gesture result = Gesture::kNone;
+  switch (phase) {
+    case 0: g.Down(at, t); break;
+    case 1: result = g.Move(at, t); break;
+    case 2: result = g.Up(at, t); break;
+    case 3: result = g.Poll(t); break;
+    default: g.Cancel(); break;
+  }
+  return static_cast<int>(result);
+}
+
+// Milliseconds until the press in progress becomes a long press; -1 when none can.
+EMSCRIPTEN_KEEPALIVE int mebuki_web_long_press_due(mebuki::WebHost* host, double ms) {
+  const auto due = host->Gestures().UntilLongPress(static_cast<std::uint32_t>(static_cast<std::uint64_t>(ms)));
+  return due ? static_cast<int>(*due) : -1;
+}
+
+// The keypad for a canvas of width x height device pixels at `unit` device
+// pixels per CSS pixel, as the window lays out its own: written into out as
+// lines of tab-separated fields, the panel first ("overlay" or "margin", then
+// x0 y0 x1 y1), then one line per button (x0 y0 x1 y1, key code, label,
+// 1 for Enter). Returns the length, or -1 when out is too small.
+EMSCRIPTEN_KEEPALIVE int mebuki_web_keypad(int width, int height, float unit, char* out, int size) {
+  const mebuki::Keypad pad = mebuki::LayOutKeypad(width, height, unit);
+  auto rect = [](const mebuki::KeypadRect& r) {
+    return std::to_string(r.x0) + '\t' + std::to_string(r.y0) + '\t' + std::to_string(r.x1) + '\t' + std::to_string(r.y1);
+  };
+  std::string text = std::string(pad.overlay ? "overlay" : "margin") + '\t' + rect(pad.panel);
+  for (const mebuki::KeypadButton& b : pad.buttons) {
+    text += '\n' + rect(b.rect) + '\t' + std::to_string(static_cast<int>(b.key)) + '\t' + std::string(b.label) + '\t' +
+            (b.primary ? "1" : "0");
+  }
+  if (static_cast<int>(text.size()) + 1 > size) return -1;
+  std::copy(text.begin(), text.end(), out);
+  out[text.size()] = '\0';
+  return static_cast<int>(text.size());
+}
+
+}  // extern "C"

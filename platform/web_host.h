@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/gestures.h"
 #include "platform/host.h"
 #include "platform/picture.h"
 
@@ -36,6 +37,10 @@ class WebHost : public Host {
   void NumberEntry(bool reading) override;
   void IdleUntilClosed() override;
 
+  // The page's pointer, in picture units and milliseconds: read here, as the
+  // window reads its own, so that both hosts see the same taps and swipes.
+  GestureReader& Gestures() { return gestures_; }
+
  private:
   // Takes the keys and clicks the page has queued.
   void Pump();
@@ -49,6 +54,7 @@ class WebHost : public Host {
   Picture picture_;
   std::optional<Point> click_;
   double lastYield_ = 0;
+  GestureReader gestures_;
 };
 
 }  // namespace mebuki

@@ -147,6 +147,8 @@ var MebukiPage = (function () {
     document.documentElement.style.setProperty('--unit', (scale / dpr) + 'px');
     view = { scale: scale, x: (w - kWidth * scale) / 2, y: (h - kHeight * scale) / 2 };
     renderAll(ctx, view);
+    keypadSize = '';
+    if (keypad && !keypad.hidden) layOutKeypad();
   }
 
   // The logical point under a place on the canvas (CSS pixels from its corner).
@@ -227,7 +229,7 @@ var MebukiPage = (function () {
     if (key === null) return;
     e.preventDefault();
     lastInputByPointer = false;
-    keypad.hidden = true;  // a keyboard is there
+    hideKeypad();  // a keyboard is there
     queue({ key: key });
   }
 
@@ -236,6 +238,48 @@ var MebukiPage = (function () {
     canvas.style.cursor = 'default';
     clearTimeout(pointerTimer);
     pointerTimer = setTimeout(function () { canvas.style.cursor = 'none'; }, 2000);
+  }
+
+  // The pointer on the picture (a finger, a pen, the mouse with its left
+  // button held) is read by the engine's own gesture reader, as the window
+  // reads it: a tap is a click where it began, a swipe right steps back as
+  // Page Up, a swipe left goes on as Page Down, a long press shows the help.
+  var host = 0, longPressTimer = null;
+  var kTap = 1, kSwipeLeft = 2, kSwipeRight = 3, kLongPress = 4;
+  function pointer(phase, e) {
+    if (!host) return;
+    var p = e ? toLogical(e.clientX, e.clientY) : { x: 0, y: 0 };
+    var now = performance.now();
+    take(Module._mebuki_web_pointer(host, phase, p.x, p.y, now));
+    clearTimeout(longPressTimer);
+    var due = Module._mebuki_web_long_press_due(host, now);
+    if (due >= 0) longPressTimer = setTimeout(function () { pointer(3, null); }, due + 1);
+  }
+  var pressedAt = null;
+  function take(gesture) {
+    if (gesture === kTap) queue({ click: true, x: pressedAt.x, y: pressedAt.y });
+    else if (gesture === kSwipeRight) queue({ key: String.fromCharCode(3) });
+    else if (gesture === kSwipeLeft) queue({ key: String.fromCharCode(4) });
+    else if (gesture === kLongPress && help && help.hidden) showHelp();
+  }
+  function onPointerDown(e) {
+    if (e.button !== 0 || !e.isPrimary) return;
+    e.preventDefault();
+    lastInputByPointer = true;
+    if (reading) showKeypad();  // the keypad comes at once
+    pressedAt = toLogical(e.clientX, e.clientY);
+    try { canvas.setPointerCapture(e.pointerId); } catch (err) {}
+    pointer(0, e);
+  }
+  function onPointerMove(e) {
+    showPointer();
+    if (!e.isPrimary || !(e.buttons & 1)) return;
+    pointer(1, e);
+  }
+  function onPointerUp(e) {
+    if (e.button !== 0 || !e.isPrimary) return;
+    e.preventDefault();
+    pointer(2, e);
   }
 
   function attach() {
@@ -258,20 +302,18 @@ var MebukiPage = (function () {
       if (!document.fullscreenElement) leftFullScreenAt = performance.now();
       layout();
     });
-    canvas.addEventListener('pointerdown', function (e) {
-      if (e.button !== 0) return;
-      lastInputByPointer = true;
-      e.preventDefault();
-      var p = toLogical(e.clientX, e.clientY);
-      queue({ click: true, x: p.x, y: p.y });
-    });
+    canvas.addEventListener('pointerdown', onPointerDown);
+    canvas.addEventListener('pointermove', onPointerMove);
+    canvas.addEventListener('pointerup', onPointerUp);
+    canvas.addEventListener('pointercancel', function (e) { if (e.isPrimary) pointer(4, e); });
     // The page's own gestures (a swipe back, a pinch) would leave the lesson.
-    canvas.addEventListener('touchstart', function (e) { e.preventDefault(); }, { passive: false });
+    ['touchstart', 'touchmove', 'touchend'].forEach(function (type) {
+      canvas.addEventListener(type, function (e) { e.preventDefault(); }, { passive: false });
+    });
     canvas.addEventListener('wheel', function (e) {
       e.preventDefault();
       if (e.deltaY < 0) queue({ key: String.fromCharCode(3) });  // back, as on a slide remote
     }, { passive: false });
-    canvas.addEventListener('pointermove', showPointer);
     canvas.addEventListener('contextmenu', function (e) { e.preventDefault(); });
     showPointer();
     attachKeypad();
@@ -280,7 +322,12 @@ var MebukiPage = (function () {
   // A tablet or a whiteboard has no keys for a number the lesson asks for:
   // while one is read after a click or a touch, the keypad types it, as the
   // window's does. A key typed on a keyboard puts it away.
-  var keypad = null, lastInputByPointer = false;
+  // It is laid out by the engine's own rule (platform/keypad.cpp): beside or
+  // below the picture when the window's shape leaves room, else over the
+  // picture's lower right corner; it lies over the canvas, never in the
+  // picture, so it is in no trace and no screenshot.
+  var keypad = null, lastInputByPointer = false, reading = false, keypadSize = '';
+  var kKeyNames = { 13: 'enter', 12: 'clear' };
   function attachKeypad() {
     keypad = document.getElementById('keypad');
     keypad.addEventListener('pointerdown', function (e) {
@@ -289,7 +336,57 @@ var MebukiPage = (function () {
       if (!name) return;
       queue({ key: name === 'enter' ? '\r' : name === 'clear' ? '\f' : name });
     });
+    ['touchstart', 'touchmove', 'touchend'].forEach(function (type) {
+      keypad.addEventListener(type, function (e) { e.preventDefault(); }, { passive: false });
+    });
   }
+  function layOutKeypad() {
+    if (!canvas || typeof Module._mebuki_web_keypad !== 'function') return;
+    var dpr = window.devicePixelRatio || 1;
+    var size = canvas.width + 'x' + canvas.height + '@' + dpr;
+    if (size === keypadSize) return;
+    keypadSize = size;
+    var n = 8192, buf = Module._malloc(n);
+    var length = Module._mebuki_web_keypad(canvas.width, canvas.height, dpr, buf, n);
+    var text = length >= 0 ? UTF8ToString(buf) : '';
+    Module._free(buf);
+    var lines = text.split('\n').map(function (l) { return l.split('\t'); });
+    if (lines.length < 2) return;
+    var r = canvas.getBoundingClientRect();
+    var css = function (v) { return Number(v) / dpr; };
+    var panel = lines[0];
+    keypad.dataset.place = panel[0];
+    var px0 = css(panel[1]), py0 = css(panel[2]);
+    keypad.style.left = (r.left + px0) + 'px';
+    keypad.style.top = (r.top + py0) + 'px';
+    keypad.style.width = (css(panel[3]) - px0) + 'px';
+    keypad.style.height = (css(panel[4]) - py0) + 'px';
+    keypad.style.setProperty('--keypad-edge', Math.max(2, Math.min(Number(panel[3]) - Number(panel[1]), Number(panel[4]) - Number(panel[2])) / 80) / dpr + 'px');
+    keypad.textContent = '';
+    lines.slice(1).forEach(function (b) {
+      var button = document.createElement('button');
+      var code = Number(b[4]);
+      button.type = 'button';
+      button.dataset.key = kKeyNames[code] || String.fromCharCode(code);
+      button.textContent = b[5];
+      if (b[6] === '1') button.className = 'enter';
+      var x0 = css(b[0]) - px0, y0 = css(b[1]) - py0, w = css(b[2]) - css(b[0]), h = css(b[3]) - css(b[1]);
+      button.style.left = x0 + 'px';
+      button.style.top = y0 + 'px';
+      button.style.width = w + 'px';
+      button.style.height = h + 'px';
+      button.style.borderRadius = Math.min(w, h) / 8 + 'px';
+      // Half the key's height, narrower where the label is wide for the key.
+      button.style.fontSize = Math.min(h * 0.5, w * 0.8 / Math.max(1, [...b[5]].length)) + 'px';
+      keypad.appendChild(button);
+    });
+  }
+  function showKeypad() {
+    if (!keypad) return;
+    layOutKeypad();
+    keypad.hidden = false;
+  }
+  function hideKeypad() { if (keypad) keypad.hidden = true; }
 
   // The lesson's last menu item: a tab cannot close itself, so the page says
   // that the lesson has ended and offers to start it again.
@@ -360,6 +457,11 @@ var MebukiPage = (function () {
     setPalette: function (rgb) {
       palette = [];
       for (var i = 0; i < 16; ++i) palette.push('rgb(' + rgb[3 * i] + ',' + rgb[3 * i + 1] + ',' + rgb[3 * i + 2] + ')');
+      // The keypad's colours, as the window draws it: dark navy with a
+      // light-blue edge, light cream keys, Enter in strong blue.
+      var root = document.documentElement.style;
+      [['--keypad-panel', 10], ['--keypad-edge-colour', 11], ['--keypad-key', 13], ['--keypad-label', 0],
+        ['--keypad-enter', 3], ['--keypad-enter-label', 15]].forEach(function (v) { root.setProperty(v[0], palette[v[1]]); });
     },
     truncate: function (n) {
       sameSoFar = true;
@@ -380,8 +482,11 @@ var MebukiPage = (function () {
     shown: function () {
       if (firstPictureMs === null && ops.length > 0) firstPictureMs = Math.round(performance.now());
     },
-    numberEntry: function (reading) {
-      if (keypad) keypad.hidden = !(reading && lastInputByPointer);
+    attachHost: function (h) { host = h; },
+    numberEntry: function (r) {
+      reading = r;
+      if (reading && lastInputByPointer) showKeypad();
+      else hideKeypad();
     },
     setWaiting: function (waiting) { if (state !== 'ended') state = waiting ? 'waiting' : 'running'; },
     nextInput: function () { return inputs.shift() || null; },

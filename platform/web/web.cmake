@@ -27,7 +27,7 @@ function(mebuki_web_page target)
     -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -sTOTAL_STACK=1048576
     -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web -sSINGLE_FILE=1 -sMINIFY_HTML=0
     -sINVOKE_RUN=0 -sEXIT_RUNTIME=0
-    "-sEXPORTED_FUNCTIONS=['_main','_malloc']"
+    "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_mebuki_web_pointer','_mebuki_web_long_press_due','_mebuki_web_keypad']"
     "-sEXPORTED_RUNTIME_METHODS=['ccall','FS','stringToUTF8','lengthBytesUTF8']"
     --pre-js ${MEBUKI_WEB_DIR}/runtime.js
     --shell-file ${MEBUKI_WEB_DIR}/shell.html)
