@@ -513,6 +513,7 @@ var MebukiPage = (function () {
     get state() { return state; },
     get status() { return status; },
     get firstPictureMs() { return firstPictureMs; },
+    get pending() { return inputs.length; },  // inputs the engine has not read yet
     trace: function () { return readFile('/trace.jsonl'); },
     stepTimes: function () { return readFile('/steps.jsonl'); },
     // The logical picture at the run's scale, as the native --screenshot.
