@@ -63,6 +63,10 @@ class Canvas {
 
  private:
   void Render(const Op& op);
+  // A filled box in a solid line: its pixels depend on nothing under it, for
+  // its outer edge is crisp on whole pixels (so a box drawn again over itself
+  // gives the same pixels as one); the fill's edge is soft over the border.
+  void SolidBox(const LineOp& l);
   // Draws a disc of device radius r centred on device (x, y) from its mask;
   // false where the disc is too large or reaches the picture's edge.
   bool StampDisc(double x, double y, double r, int colour);

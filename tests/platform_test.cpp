@@ -366,6 +366,10 @@ TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
   const SymbolOp wideNumber{250, 83, "123456", 3, 3, 7, FontSpec{"ゴシック", 16, true, false}};
   const SymbolOp serifNumber{335.5f, 83, "0.44", 3, 3, 7, FontSpec{"Times New Roman", 16, false, true}};
   const LineOp widerCell{280, 80, 481, 130, 4, kLineFilledBox, 13, kSolid, 5};
+  const LineOp cellRed{280, 80, 480, 130, 5, kLineFilledBox, 12, kSolid, 5};
+  const LineOp cellWhite{280, 80, 480, 130, 15, kLineFilledBox, 13, kSolid, 5};
+  const LineOp dashedCell{280, 80, 480, 130, 4, kLineFilledBox, 13, kDashed, 5};
+  const LineOp across{270, 100, 300, 100, 0, kLineSegment, 0, kSolid, 1};
   struct Case {
     const char* what;
     std::vector<Op> drawn;
@@ -379,13 +383,17 @@ TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
       {"a frame drawn again stays one operation", {segment, frame, frameOff, frame}, {segment, frame}},
       {"a dashed frame does not hide the frame under it", {frame, dashedFrame}, {frame, dashedFrame}},
       {"a blinking dot stays one operation", {dot, dotRed, dot, dotRed}, {dotRed}},
-      // The soft edge of the earlier cell's border stays under the new one's
-      // (drawn again, a picture must give the same pixels).
-      {"a cell written again hides the text in it", {cell, number, dot, cell, number}, {cell, dot, cell, number}},
+      // A solid cell's pixels do not depend on what lies under it.
+      {"a cell written again hides the cell and the text in it", {cell, number, dot, cell, number}, {dot, cell, number}},
+      {"a cell written again and again stays one", {cell, number, cell, number, dot, cell, number}, {dot, cell, number}},
+      {"a cell in other colours hides the old one", {cell, number, cellRed, number}, {cellRed, number}},
+      {"a cell with a white border is drawn wider", {cell, cellWhite}, {cell, cellWhite}},
+      {"a line across the cell's edge goes under the new cell", {cell, across, cell}, {across, cell}},
+      {"a dashed cell leaves the cell under it", {dashedCell, number, dashedCell}, {dashedCell, dashedCell}},
       {"a filled box leaves the soft edge of a frame of its shape", {cellFrame, dot, cell}, {cellFrame, dot, cell}},
       {"a box of another shape leaves the cell", {cell, widerCell}, {cell, widerCell}},
-      {"text reaching past the cell stays", {cell, wideNumber, cell}, {cell, wideNumber, cell}},
-      {"italics of the serif face are given room", {cell, serifNumber, cell}, {cell, serifNumber, cell}},
+      {"text reaching past the cell stays", {cell, wideNumber, cell}, {wideNumber, cell}},
+      {"italics of the serif face are given room", {cell, serifNumber, cell}, {serifNumber, cell}},
       {"a white box over the page wipes it", {segment, word, dot, wipe, word}, {wipe, word}},
       {"a box one unit short of the page leaves the edge", {segment, partWipe}, {segment, partWipe}},
       {"clearing the screen wipes it", {segment, ClsOp{}, dot}, {ClsOp{}, dot}},
@@ -458,6 +466,50 @@ TEST(Canvas, DotsLookAsCairoDrawsThem) {
       EXPECT_LE(worst, c.onGrid ? 1 : 64);
       EXPECT_NEAR(static_cast<double>(inkCanvas), static_cast<double>(inkRef), 0.03 * inkRef);
     }
+  }
+}
+
+// Table cells written again and again, their picture drawn after every
+// operation, only at the end, or again from the start after a resize: the
+// same pixels as each cell drawn once with its last number.
+TEST(Canvas, ACellWrittenAgainGivesTheSamePixelsWhenEverDrawn) {
+  const LineOp cell{280, 80, 480, 130, 4, kLineFilledBox, 13, kSolid, 5};
+  const LineOp thinCell{40, 170, 200, 240, 0, kLineFilledBox, 15, kSolid, 1};
+  const CircleOp dot{600, 300, 1, 3, 1};
+  auto number = [](float x, float y, const char* text) {
+    return SymbolOp{x, y, text, 3, 3, 7, FontSpec{"ゴシック", 16, true, false}};
+  };
+  std::vector<Op> ops{dot};
+  const char* kTexts[] = {"0.44", "0.51", "8", "0.50"};
+  for (const char* text : kTexts) {
+    ops.insert(ops.end(), {cell, number(335.5f, 83, text), thinCell, number(70, 180, text)});
+  }
+  // Each of the cells once, with the last text in it.
+  const std::vector<Op> once{dot, cell, thinCell, number(335.5f, 83, "0.50"), number(70, 180, "0.50")};
+  auto pixels = [](Canvas& canvas) {
+    cairo_surface_flush(canvas.Surface());
+    const auto* data = cairo_image_surface_get_data(canvas.Surface());
+    return std::vector<unsigned char>(data, data + cairo_image_surface_get_stride(canvas.Surface()) * canvas.Height());
+  };
+  for (const double scale : {1.0, 4.0 / 3, 8.0 / 3, 0.3}) {
+    SCOPED_TRACE("scale " + std::to_string(scale));
+    const int w = static_cast<int>(std::lround(kLogicalWidth * scale));
+    const int h = static_cast<int>(std::lround(kLogicalHeight * scale));
+    Canvas eachStep(w, h), atEnd(w, h), fresh(w, h);
+    for (const Op& op : ops) {
+      eachStep.Draw(op);
+      eachStep.Flush();
+      atEnd.Draw(op);
+    }
+    atEnd.Flush();
+    for (const Op& op : once) fresh.Draw(op);
+    fresh.Flush();
+    const std::vector<unsigned char> drawn = pixels(eachStep);
+    EXPECT_TRUE(drawn == pixels(atEnd));
+    EXPECT_TRUE(drawn == pixels(fresh));
+    EXPECT_EQ(eachStep.PictureSize(), once.size());
+    eachStep.Resize(w, h);
+    EXPECT_TRUE(drawn == pixels(eachStep));
   }
 }
 
