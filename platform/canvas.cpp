@@ -9,6 +9,69 @@
 
 namespace mebuki {
 
+namespace {
+
+DeviceRect Union(const DeviceRect& a, const DeviceRect& b) {
+  return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
+}
+
+bool Near(const DeviceRect& a, const DeviceRect& b, int gap) {
+  return a.x0 < b.x1 + gap && b.x0 < a.x1 + gap && a.y0 < b.y1 + gap && b.y0 < a.y1 + gap;
+}
+
+}  // namespace
+
+void DirtyArea::Add(const DeviceRect& added) {
+  if (added.Empty()) return;
+  // Joined with every rectangle it meets or nearly meets, again and again, so
+  // that the rectangles never overlap.
+  DeviceRect r = added;
+  for (bool joined = true; joined;) {
+    joined = false;
+    for (size_t i = 0; i < rects_.size(); ++i) {
+      if (!Near(rects_[i], r, kJoin)) continue;
+      r = Union(rects_[i], r);
+      rects_[i] = rects_.back();
+      rects_.pop_back();
+      joined = true;
+      break;
+    }
+  }
+  rects_.push_back(r);
+  if (rects_.size() <= kMaxRects) return;
+  // Too many: the two whose joining adds the least area become one.
+  size_t bestA = 0, bestB = 1;
+  long bestCost = -1;
+  for (size_t a = 0; a < rects_.size(); ++a) {
+    for (size_t b = a + 1; b < rects_.size(); ++b) {
+      const long cost = Union(rects_[a], rects_[b]).Area() - rects_[a].Area() - rects_[b].Area();
+      if (bestCost < 0 || cost < bestCost) bestA = a, bestB = b, bestCost = cost;
+    }
+  }
+  const DeviceRect both = Union(rects_[bestA], rects_[bestB]);
+  rects_.erase(rects_.begin() + static_cast<long>(bestB));
+  rects_.erase(rects_.begin() + static_cast<long>(bestA));
+  Add(both);
+}
+
+std::vector<DeviceRect> DirtyArea::Clipped(int width, int height) const {
+  std::vector<DeviceRect> out;
+  for (DeviceRect d : rects_) {
+    d.x0 = std::clamp(d.x0, 0, width);
+    d.x1 = std::clamp(d.x1, 0, width);
+    d.y0 = std::clamp(d.y0, 0, height);
+    d.y1 = std::clamp(d.y1, 0, height);
+    if (!d.Empty()) out.push_back(d);
+  }
+  return out;
+}
+
+DeviceRect DirtyArea::Bounds() const {
+  DeviceRect b;
+  for (const DeviceRect& d : rects_) b = b.Empty() ? d : Union(b, d);
+  return b;
+}
+
 Canvas::Canvas(int width, int height) : width_(width), height_(height) { Resize(width, height); }
 
 Canvas::~Canvas() {
@@ -33,7 +96,8 @@ void Canvas::Resize(int width, int height) {
   Clear();
   for (const Op& op : picture_.Ops()) Render(op);
   picture_.MarkAllDrawn();
-  dirty_ = {0, 0, width_, height_};
+  dirty_.Clear();
+  dirty_.Add({0, 0, width_, height_});
 }
 
 void Canvas::Clear() {
@@ -55,7 +119,7 @@ void Canvas::Flush() {
 }
 
 void Canvas::ReplayOnto(cairo_t* target, double scale) {
-  const DeviceRect dirty = dirty_;
+  const DirtyArea dirty = dirty_;
   cairo_t* own = cr_;
   const double ownScale = scale_;
   cr_ = target;
@@ -76,14 +140,10 @@ void Canvas::ReplayOnto(cairo_t* target, double scale) {
   dirty_ = dirty;
 }
 
-DeviceRect Canvas::TakeDirty() {
+std::vector<DeviceRect> Canvas::TakeDirty() {
   Flush();
-  DeviceRect d = dirty_;
-  d.x0 = std::clamp(d.x0, 0, width_);
-  d.x1 = std::clamp(d.x1, 0, width_);
-  d.y0 = std::clamp(d.y0, 0, height_);
-  d.y1 = std::clamp(d.y1, 0, height_);
-  dirty_ = {};
+  std::vector<DeviceRect> d = dirty_.Clipped(width_, height_);
+  dirty_.Clear();
   return d;
 }
 
@@ -117,12 +177,7 @@ void Canvas::MarkDirty(double x0, double y0, double x1, double y1) {
                static_cast<int>(std::floor(dy(std::min(y0, y1)))) - 2,
                static_cast<int>(std::ceil(dx(std::max(x0, x1)))) + 2,
                static_cast<int>(std::ceil(dy(std::max(y0, y1)))) + 2};
-  if (dirty_.Empty()) {
-    dirty_ = r;
-  } else {
-    dirty_ = {std::min(dirty_.x0, r.x0), std::min(dirty_.y0, r.y0), std::max(dirty_.x1, r.x1),
-              std::max(dirty_.y1, r.y1)};
-  }
+  dirty_.Add(r);
 }
 
 bool Canvas::StampDisc(double x, double y, double r, int colour) {
@@ -247,7 +302,8 @@ void Canvas::Render(const Op& op) {
   cairo_t* cr = cr_;
   if (std::holds_alternative<ClsOp>(op)) {
     Clear();
-    dirty_ = {0, 0, width_, height_};
+    dirty_.Clear();
+    dirty_.Add({0, 0, width_, height_});
     return;
   }
   if (const auto* l = std::get_if<LineOp>(&op)) {

@@ -513,6 +513,72 @@ TEST(Canvas, ACellWrittenAgainGivesTheSamePixelsWhenEverDrawn) {
   }
 }
 
+// The changed area as a few rectangles: far apart they stay apart, near or
+// overlapping they become one, never more than a handful, never overlapping,
+// and every changed pixel inside one of them.
+TEST(DirtyArea, KeepsAFewDisjointRectanglesAroundEveryChange) {
+  struct Case {
+    const char* what;
+    std::vector<DeviceRect> added;
+    size_t rects;
+  };
+  const Case kCases[] = {
+      {"nothing", {}, 0},
+      {"far apart", {{0, 0, 10, 10}, {500, 500, 520, 520}}, 2},
+      {"overlapping", {{0, 0, 100, 100}, {50, 50, 150, 150}}, 1},
+      {"near each other", {{0, 0, 100, 100}, {100 + DirtyArea::kJoin - 1, 0, 300, 100}}, 1},
+      {"joined through a third", {{0, 0, 10, 10}, {400, 0, 410, 10}, {5, 0, 405, 10}}, 1},
+      {"empty ones", {{10, 10, 10, 20}, {5, 5, 4, 9}}, 0},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    DirtyArea area;
+    for (const DeviceRect& r : c.added) area.Add(r);
+    EXPECT_EQ(area.Clipped(4000, 4000).size(), c.rects);
+  }
+  // Dots scattered over a 4K screen: a handful of rectangles, disjoint, and
+  // every dot inside one.
+  DirtyArea area;
+  std::vector<DeviceRect> dots;
+  unsigned seed = 7;
+  for (int i = 0; i < 500; ++i) {
+    seed = seed * 1103515245 + 12345;
+    const int x = static_cast<int>(seed >> 8) % 3800, y = static_cast<int>(seed >> 4) % 2100;
+    dots.push_back({x, y, x + 9, y + 9});
+    area.Add(dots.back());
+  }
+  const std::vector<DeviceRect> rects = area.Clipped(3840, 2160);
+  EXPECT_LE(rects.size(), static_cast<size_t>(DirtyArea::kMaxRects));
+  auto inside = [](const DeviceRect& a, const DeviceRect& b) {
+    return a.x0 >= b.x0 && a.y0 >= b.y0 && a.x1 <= b.x1 && a.y1 <= b.y1;
+  };
+  for (const DeviceRect& d : dots) {
+    EXPECT_TRUE(std::any_of(rects.begin(), rects.end(), [&](const DeviceRect& r) { return inside(d, r); }));
+  }
+  for (size_t i = 0; i < rects.size(); ++i) {
+    for (size_t j = i + 1; j < rects.size(); ++j) {
+      const DeviceRect& a = rects[i];
+      const DeviceRect& b = rects[j];
+      EXPECT_FALSE(a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1);
+    }
+  }
+}
+
+// A cell at the top left and a dot at the bottom right of a 4K picture: two
+// small rectangles to show, not the screen between them.
+TEST(Canvas, ShowsChangesFarApartAsRectanglesOfTheirOwn) {
+  Canvas canvas(3840, 2400);
+  canvas.TakeDirty();
+  canvas.Draw(LineOp{40, 30, 120, 80, 4, kLineFilledBox, 13, kSolid, 5});
+  canvas.Draw(CircleOp{1300, 800, 1, 3, 5});
+  const std::vector<DeviceRect> rects = canvas.TakeDirty();
+  ASSERT_EQ(rects.size(), 2u);
+  long area = 0;
+  for (const DeviceRect& r : rects) area += r.Area();
+  EXPECT_LT(area, 3840L * 2400 / 100);
+  EXPECT_TRUE(canvas.TakeDirty().empty());
+}
+
 TEST(Picture, DrawsEachKeptOperationOnceUntilDrawnAgain) {
   Picture picture;
   std::vector<std::string> drawn;
