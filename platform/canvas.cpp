@@ -274,14 +274,23 @@ void Canvas::SolidBox(const LineOp& l) {
   } else {
     cairo_rectangle(cr, ox0, oy0, ox1 - ox0, oy1 - oy0);
   }
+  // The fill inside the border, its edge soft over the border's colour: the
+  // border is left out only where the fill covers whole pixels, so that each
+  // pixel is painted about once.
+  const double ix0 = std::max(x0 + half, ox0), ix1 = std::min(x1 - half, ox1);
+  const double iy0 = std::max(y0 + half, oy0), iy1 = std::min(y1 - half, oy1);
+  const bool inner = ix1 > ix0 && iy1 > iy0 && l.fill != l.colour;
+  const double hx0 = std::ceil(ix0), hx1 = std::floor(ix1), hy0 = std::ceil(iy0), hy1 = std::floor(iy1);
+  if (inner && hx1 > hx0 && hy1 > hy0) {
+    cairo_rectangle(cr, hx0, hy0, hx1 - hx0, hy1 - hy0);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  }
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
   SetColour(l.colour);
   cairo_fill(cr);
-  // The fill inside the border, its edge soft over the border's colour.
-  cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
-  const double ix0 = std::max(x0 + half, ox0), ix1 = std::min(x1 - half, ox1);
-  const double iy0 = std::max(y0 + half, oy0), iy1 = std::min(y1 - half, oy1);
-  if (ix1 > ix0 && iy1 > iy0) {
+  if (inner) {
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
     cairo_rectangle(cr, ix0, iy0, ix1 - ix0, iy1 - iy0);
     SetColour(l.fill);
     cairo_fill(cr);
