@@ -78,7 +78,10 @@ struct WindowHost::Impl {
   std::deque<Point> clicks;
   bool everShown = false;
   Uint32 lastMotion = 0;  // the pointer hides after two seconds without moving
-  // From the last key's arrival to the next picture handed to the window.
+  // From the program's taking of the last key to the next picture handed to
+  // the window: at once for a key it waits for; for a key typed during an
+  // animation, when the animation is over (its frames come in their time,
+  // whatever the keys).
   std::optional<std::chrono::steady_clock::time_point> keyAt;
   std::optional<double> keyToShownMs;
   bool pointerShown = true;
@@ -382,7 +385,6 @@ struct WindowHost::Impl {
       throw EndOfRun{0};
     }
     if (TakenByHelp(e)) return;
-    if (e.type == SDL_KEYDOWN || e.type == SDL_TEXTINPUT) keyAt = std::chrono::steady_clock::now();
     switch (e.type) {
       case SDL_QUIT: throw EndOfRun{0};
       case SDL_WINDOWEVENT:
@@ -496,6 +498,7 @@ std::string WindowHost::Inkey() {
   if (impl_->keys.empty()) return "";
   std::string key = impl_->keys.front();
   impl_->keys.pop_front();
+  impl_->keyAt = std::chrono::steady_clock::now();
   return key;
 }
 
