@@ -9,6 +9,69 @@
 
 namespace mebuki {
 
+namespace {
+
+DeviceRect Union(const DeviceRect& a, const DeviceRect& b) {
+  return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
+}
+
+bool Near(const DeviceRect& a, const DeviceRect& b, int gap) {
+  return a.x0 < b.x1 + gap && b.x0 < a.x1 + gap && a.y0 < b.y1 + gap && b.y0 < a.y1 + gap;
+}
+
+}  // namespace
+
+void DirtyArea::Add(const DeviceRect& added) {
+  if (added.Empty()) return;
+  // Joined with every rectangle it meets or nearly meets, again and again, so
+  // that the rectangles never overlap.
+  DeviceRect r = added;
+  for (bool joined = true; joined;) {
+    joined = false;
+    for (size_t i = 0; i < rects_.size(); ++i) {
+      if (!Near(rects_[i], r, kJoin)) continue;
+      r = Union(rects_[i], r);
+      rects_[i] = rects_.back();
+      rects_.pop_back();
+      joined = true;
+      break;
+    }
+  }
+  rects_.push_back(r);
+  if (rects_.size() <= kMaxRects) return;
+  // Too many: the two whose joining adds the least area become one.
+  size_t bestA = 0, bestB = 1;
+  long bestCost = -1;
+  for (size_t a = 0; a < rects_.size(); ++a) {
+    for (size_t b = a + 1; b < rects_.size(); ++b) {
+      const long cost = Union(rects_[a], rects_[b]).Area() - rects_[a].Area() - rects_[b].Area();
+      if (bestCost < 0 || cost < bestCost) bestA = a, bestB = b, bestCost = cost;
+    }
+  }
+  const DeviceRect both = Union(rects_[bestA], rects_[bestB]);
+  rects_.erase(rects_.begin() + static_cast<long>(bestB));
+  rects_.erase(rects_.begin() + static_cast<long>(bestA));
+  Add(both);
+}
+
+std::vector<DeviceRect> DirtyArea::Clipped(int width, int height) const {
+  std::vector<DeviceRect> out;
+  for (DeviceRect d : rects_) {
+    d.x0 = std::clamp(d.x0, 0, width);
+    d.x1 = std::clamp(d.x1, 0, width);
+    d.y0 = std::clamp(d.y0, 0, height);
+    d.y1 = std::clamp(d.y1, 0, height);
+    if (!d.Empty()) out.push_back(d);
+  }
+  return out;
+}
+
+DeviceRect DirtyArea::Bounds() const {
+  DeviceRect b;
+  for (const DeviceRect& d : rects_) b = b.Empty() ? d : Union(b, d);
+  return b;
+}
+
 Canvas::Canvas(int width, int height) : width_(width), height_(height) { Resize(width, height); }
 
 Canvas::~Canvas() {
@@ -33,7 +96,8 @@ void Canvas::Resize(int width, int height) {
   Clear();
   for (const Op& op : picture_.Ops()) Render(op);
   picture_.MarkAllDrawn();
-  dirty_ = {0, 0, width_, height_};
+  dirty_.Clear();
+  dirty_.Add({0, 0, width_, height_});
 }
 
 void Canvas::Clear() {
@@ -55,7 +119,7 @@ void Canvas::Flush() {
 }
 
 void Canvas::ReplayOnto(cairo_t* target, double scale) {
-  const DeviceRect dirty = dirty_;
+  const DirtyArea dirty = dirty_;
   cairo_t* own = cr_;
   const double ownScale = scale_;
   cr_ = target;
@@ -76,14 +140,10 @@ void Canvas::ReplayOnto(cairo_t* target, double scale) {
   dirty_ = dirty;
 }
 
-DeviceRect Canvas::TakeDirty() {
+std::vector<DeviceRect> Canvas::TakeDirty() {
   Flush();
-  DeviceRect d = dirty_;
-  d.x0 = std::clamp(d.x0, 0, width_);
-  d.x1 = std::clamp(d.x1, 0, width_);
-  d.y0 = std::clamp(d.y0, 0, height_);
-  d.y1 = std::clamp(d.y1, 0, height_);
-  dirty_ = {};
+  std::vector<DeviceRect> d = dirty_.Clipped(width_, height_);
+  dirty_.Clear();
   return d;
 }
 
@@ -117,12 +177,7 @@ void Canvas::MarkDirty(double x0, double y0, double x1, double y1) {
                static_cast<int>(std::floor(dy(std::min(y0, y1)))) - 2,
                static_cast<int>(std::ceil(dx(std::max(x0, x1)))) + 2,
                static_cast<int>(std::ceil(dy(std::max(y0, y1)))) + 2};
-  if (dirty_.Empty()) {
-    dirty_ = r;
-  } else {
-    dirty_ = {std::min(dirty_.x0, r.x0), std::min(dirty_.y0, r.y0), std::max(dirty_.x1, r.x1),
-              std::max(dirty_.y1, r.y1)};
-  }
+  dirty_.Add(r);
 }
 
 bool Canvas::StampDisc(double x, double y, double r, int colour) {
@@ -196,6 +251,53 @@ bool Canvas::StampDisc(double x, double y, double r, int colour) {
   return true;
 }
 
+void Canvas::SolidBox(const LineOp& l) {
+  // In device pixels. The border's outer edge, out to the nearest pixel edge
+  // (a half pixel outwards), with its round corners.
+  const double half = (std::max(l.pen, 0.0f) + EraseMargin(l.colour)) / 2 * scale_;
+  const double x0 = offsetX_ + std::min(l.x1, l.x2) * scale_, x1 = offsetX_ + std::max(l.x1, l.x2) * scale_;
+  const double y0 = offsetY_ + std::min(l.y1, l.y2) * scale_, y1 = offsetY_ + std::max(l.y1, l.y2) * scale_;
+  const double ox0 = std::ceil(x0 - half - 0.5), ox1 = std::floor(x1 + half + 0.5);
+  const double oy0 = std::ceil(y0 - half - 0.5), oy1 = std::floor(y1 + half + 0.5);
+  if (ox1 <= ox0 || oy1 <= oy0) return;
+  cairo_t* cr = cr_;
+  cairo_save(cr);
+  cairo_identity_matrix(cr);
+  const double r = std::min({half, (ox1 - ox0) / 2, (oy1 - oy0) / 2});
+  if (r >= 1) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, ox1 - r, oy0 + r, r, -M_PI / 2, 0);
+    cairo_arc(cr, ox1 - r, oy1 - r, r, 0, M_PI / 2);
+    cairo_arc(cr, ox0 + r, oy1 - r, r, M_PI / 2, M_PI);
+    cairo_arc(cr, ox0 + r, oy0 + r, r, M_PI, 3 * M_PI / 2);
+    cairo_close_path(cr);
+  } else {
+    cairo_rectangle(cr, ox0, oy0, ox1 - ox0, oy1 - oy0);
+  }
+  // The fill inside the border, its edge soft over the border's colour: the
+  // border is left out only where the fill covers whole pixels, so that each
+  // pixel is painted about once.
+  const double ix0 = std::max(x0 + half, ox0), ix1 = std::min(x1 - half, ox1);
+  const double iy0 = std::max(y0 + half, oy0), iy1 = std::min(y1 - half, oy1);
+  const bool inner = ix1 > ix0 && iy1 > iy0 && l.fill != l.colour;
+  const double hx0 = std::ceil(ix0), hx1 = std::floor(ix1), hy0 = std::ceil(iy0), hy1 = std::floor(iy1);
+  if (inner && hx1 > hx0 && hy1 > hy0) {
+    cairo_rectangle(cr, hx0, hy0, hx1 - hx0, hy1 - hy0);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  }
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  SetColour(l.colour);
+  cairo_fill(cr);
+  if (inner) {
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
+    cairo_rectangle(cr, ix0, iy0, ix1 - ix0, iy1 - iy0);
+    SetColour(l.fill);
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+}
+
 cairo_font_face_t* Canvas::Face(const char* family, const FontSpec& font) {
   auto key = std::make_tuple(std::string(family), font.bold, font.italic);
   auto it = faces_.find(key);
@@ -209,10 +311,17 @@ void Canvas::Render(const Op& op) {
   cairo_t* cr = cr_;
   if (std::holds_alternative<ClsOp>(op)) {
     Clear();
-    dirty_ = {0, 0, width_, height_};
+    dirty_.Clear();
+    dirty_.Add({0, 0, width_, height_});
     return;
   }
   if (const auto* l = std::get_if<LineOp>(&op)) {
+    if (l->mode == kLineFilledBox && l->style == kSolid && !replaying_) {
+      SolidBox(*l);
+      MarkDirty(l->x1 - l->pen, l->y1 - l->pen, l->x2 + l->pen, l->y2 + l->pen);
+      MarkDirty(l->x2 - l->pen, l->y2 - l->pen, l->x1 + l->pen, l->y1 + l->pen);
+      return;
+    }
     cairo_set_line_width(cr, l->pen + EraseMargin(l->colour));
     if (l->style == kDashed) {
       const double dash[] = {6, 6};

@@ -20,6 +20,28 @@ namespace mebuki {
 struct DeviceRect {
   int x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // half-open
   bool Empty() const { return x1 <= x0 || y1 <= y0; }
+  long Area() const { return Empty() ? 0 : static_cast<long>(x1 - x0) * (y1 - y0); }
+};
+
+// The device area changed since it was last shown, as a few rectangles: the
+// table, the figure and the graph of a step go to the window as three small
+// copies rather than one that spans the screen.
+class DirtyArea {
+ public:
+  static constexpr int kMaxRects = 8;
+  // Rectangles this close (device pixels) are shown as one.
+  static constexpr int kJoin = 32;
+
+  void Add(const DeviceRect& r);
+  void Clear() { rects_.clear(); }
+  bool Empty() const { return rects_.empty(); }
+  // The rectangles, disjoint, clipped to width x height.
+  std::vector<DeviceRect> Clipped(int width, int height) const;
+  // One rectangle around them all.
+  DeviceRect Bounds() const;
+
+ private:
+  std::vector<DeviceRect> rects_;
 };
 
 class Canvas {
@@ -53,8 +75,9 @@ class Canvas {
   static constexpr int kSpriteSteps = 4;          // offsets per pixel, each way
   // Operations kept to draw the picture again.
   size_t PictureSize() const { return picture_.Size(); }
-  // Device area changed since the last call, clipped to the surface (flushes).
-  DeviceRect TakeDirty();
+  // Device area changed since the last call, clipped to the surface (flushes):
+  // a few rectangles that do not overlap.
+  std::vector<DeviceRect> TakeDirty();
   // Draws the current picture onto another Cairo context (a PDF page, say),
   // whose user space is already in logical units at the given device scale.
   void ReplayOnto(cairo_t* target, double scale);
@@ -63,6 +86,10 @@ class Canvas {
 
  private:
   void Render(const Op& op);
+  // A filled box in a solid line: its pixels depend on nothing under it, for
+  // its outer edge is crisp on whole pixels (so a box drawn again over itself
+  // gives the same pixels as one); the fill's edge is soft over the border.
+  void SolidBox(const LineOp& l);
   // Draws a disc of device radius r centred on device (x, y) from its mask;
   // false where the disc is too large or reaches the picture's edge.
   bool StampDisc(double x, double y, double r, int colour);
@@ -78,7 +105,7 @@ class Canvas {
   cairo_surface_t* surface_ = nullptr;
   cairo_t* cr_ = nullptr;
   Picture picture_;
-  DeviceRect dirty_;
+  DirtyArea dirty_;
   std::map<std::tuple<std::string, bool, bool>, cairo_font_face_t*> faces_;
   struct DiscMasks {
     double radius;

@@ -98,6 +98,17 @@ bool SameShape(const Op& a, const Op& b) {
   return false;
 }
 
+// A filled box under a filled box of the same rectangle and pen (a table cell
+// written again): the canvas gives a solid box a crisp outer edge, so the
+// later box sets every pixel the earlier one touched, whatever lay under it.
+// A white border is drawn a little wider, to erase.
+bool SameFilledBoxUnder(const Op& earlier, const LineOp& box) {
+  const auto* e = std::get_if<LineOp>(&earlier);
+  return e && e->mode == kLineFilledBox && e->style == kSolid && box.style == kSolid && e->x1 == box.x1 &&
+         e->y1 == box.y1 && e->x2 == box.x2 && e->y2 == box.y2 && e->pen == box.pen &&
+         (e->colour == 15) == (box.colour == 15);
+}
+
 }  // namespace
 
 LogicalBounds InkBounds(const Op& op) { return OpBounds(op); }
@@ -113,9 +124,16 @@ void Picture::Keep(const Op& op) {
     bounds_.clear();
     drawn_ = unchanged_ = 0;
   } else if (auto cover = Covered(op)) {
+    // Only the bounds are read for most operations: a box of the same shape
+    // has the same bounds as this one.
+    const Bounds own = OpBounds(op);
+    const auto& box = std::get<LineOp>(op);
+    auto sameBounds = [&own](const Bounds& b) {
+      return b.x0 == own.x0 && b.y0 == own.y0 && b.x1 == own.x1 && b.y1 == own.y1;
+    };
     size_t kept = 0, keptDrawn = 0;
     for (size_t i = 0; i < ops_.size(); ++i) {
-      if (bounds_[i].Inside(*cover)) {
+      if (bounds_[i].Inside(*cover) || (sameBounds(bounds_[i]) && SameFilledBoxUnder(ops_[i], box))) {
         unchanged_ = std::min(unchanged_, i);
         continue;
       }

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <deque>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/gestures.h"
@@ -77,7 +78,10 @@ struct WindowHost::Impl {
   std::deque<Point> clicks;
   bool everShown = false;
   Uint32 lastMotion = 0;  // the pointer hides after two seconds without moving
-  // From the last key's arrival to the next picture handed to the window.
+  // From the program's taking of the last key to the next picture handed to
+  // the window: at once for a key it waits for; for a key typed during an
+  // animation, when the animation is over (its frames come in their time,
+  // whatever the keys).
   std::optional<std::chrono::steady_clock::time_point> keyAt;
   std::optional<double> keyToShownMs;
   bool pointerShown = true;
@@ -203,38 +207,61 @@ struct WindowHost::Impl {
     SDL_Surface* target = WindowSurface();
     if (!target) return;
     if (target->w != canvas->Width() || target->h != canvas->Height()) Resized();
-    DeviceRect d = canvas->TakeDirty();
-    if (!everShown) d = {0, 0, canvas->Width(), canvas->Height()};
-    if (d.Empty()) return NoteShown();
+    std::vector<DeviceRect> dirty = canvas->TakeDirty();
+    if (!everShown) dirty = {{0, 0, canvas->Width(), canvas->Height()}};
+    if (dirty.empty()) return NoteShown();
     cairo_surface_t* surface = canvas->Surface();
     cairo_surface_flush(surface);
     const int stride = cairo_image_surface_get_stride(surface);
     auto* data = cairo_image_surface_get_data(surface);
-    SDL_Rect rect{d.x0, d.y0, d.x1 - d.x0, d.y1 - d.y0};
-    if (target->format->format == SDL_PIXELFORMAT_RGB888 || target->format->format == SDL_PIXELFORMAT_ARGB8888) {
-      // Same layout as the canvas: copy only rows that changed, and skip the
-      // update when nothing did (the entry cursor redraws itself in place).
-      bool changed = !everShown;
-      SDL_LockSurface(target);
-      for (int y = d.y0; y < d.y1; ++y) {
-        const auto* from = data + static_cast<size_t>(y) * stride + d.x0 * 4;
-        auto* to = static_cast<unsigned char*>(target->pixels) + static_cast<size_t>(y) * target->pitch + d.x0 * 4;
-        const size_t n = static_cast<size_t>(d.x1 - d.x0) * 4;
-        if (std::memcmp(from, to, n) != 0) {
-          std::memcpy(to, from, n);
-          changed = true;
-        }
+    std::vector<SDL_Rect> rects;
+    SDL_Rect around{};
+    auto add = [&](SDL_Rect rect) {
+      if (rects.empty()) {
+        around = rect;
+      } else {
+        SDL_UnionRect(&around, &rect, &around);
       }
-      SDL_UnlockSurface(target);
-      if (!changed) return NoteShown();
-    } else {
-      SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(data, canvas->Width(), canvas->Height(), 32, stride,
-                                                               SDL_PIXELFORMAT_RGB888);
-      SDL_BlitSurface(source, &rect, target, &rect);
-      SDL_FreeSurface(source);
+      rects.push_back(rect);
+    };
+    for (const DeviceRect& d : dirty) {
+      SDL_Rect rect{d.x0, d.y0, d.x1 - d.x0, d.y1 - d.y0};
+      if (target->format->format == SDL_PIXELFORMAT_RGB888 || target->format->format == SDL_PIXELFORMAT_ARGB8888) {
+        // Same layout as the canvas: copy only rows that changed, and hand
+        // the window only the runs of changed rows (nothing where the entry
+        // cursor redraws itself in place; not the whole screen for a page
+        // that changes its top and bottom lines).
+        const int kGap = 16;  // unchanged rows that still keep one run
+        int runStart = -1, runEnd = -1;
+        SDL_LockSurface(target);
+        for (int y = d.y0; y < d.y1; ++y) {
+          const auto* from = data + static_cast<size_t>(y) * stride + d.x0 * 4;
+          auto* to = static_cast<unsigned char*>(target->pixels) + static_cast<size_t>(y) * target->pitch + d.x0 * 4;
+          const size_t n = static_cast<size_t>(d.x1 - d.x0) * 4;
+          if (everShown && std::memcmp(from, to, n) == 0) continue;
+          std::memcpy(to, from, n);
+          if (runStart >= 0 && y - runEnd > kGap) {
+            add({d.x0, runStart, d.x1 - d.x0, runEnd - runStart});
+            runStart = -1;
+          }
+          if (runStart < 0) runStart = y;
+          runEnd = y + 1;
+        }
+        SDL_UnlockSurface(target);
+        if (runStart >= 0) add({d.x0, runStart, d.x1 - d.x0, runEnd - runStart});
+      } else {
+        SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(data, canvas->Width(), canvas->Height(), 32, stride,
+                                                                 SDL_PIXELFORMAT_RGB888);
+        SDL_BlitSurface(source, &rect, target, &rect);
+        SDL_FreeSurface(source);
+        add(rect);
+      }
     }
-    SDL_UpdateWindowSurfaceRects(window, &rect, 1);
-    lastUpdate = rect;
+    if (rects.empty()) return NoteShown();
+    // Each changed rectangle on its own: at 4K, one rectangle around a table
+    // at the top and a graph at the bottom would be most of the screen.
+    SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size()));
+    lastUpdate = around;
     everShown = true;
     NoteShown();
   }
@@ -358,7 +385,6 @@ struct WindowHost::Impl {
       throw EndOfRun{0};
     }
     if (TakenByHelp(e)) return;
-    if (e.type == SDL_KEYDOWN || e.type == SDL_TEXTINPUT) keyAt = std::chrono::steady_clock::now();
     switch (e.type) {
       case SDL_QUIT: throw EndOfRun{0};
       case SDL_WINDOWEVENT:
@@ -472,6 +498,7 @@ std::string WindowHost::Inkey() {
   if (impl_->keys.empty()) return "";
   std::string key = impl_->keys.front();
   impl_->keys.pop_front();
+  impl_->keyAt = std::chrono::steady_clock::now();
   return key;
 }
 

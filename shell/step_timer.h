@@ -14,8 +14,9 @@
 // A location is 100 x section + page, 0 at the main menu, 100 x section at a
 // sub-menu; a step that runs from a sub-menu into a page, or from a page back
 // to its sub-menu, is given the page. In a window, shown_ms is the time from
-// the arrival of the key that began the step to its first picture handed to
-// the window.
+// the program's taking of the key that began the step (on its arrival, unless
+// it was typed during an animation) to the step's first picture handed to the
+// window.
 #pragma once
 
 #include <chrono>

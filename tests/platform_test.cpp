@@ -375,6 +375,10 @@ TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
   const SymbolOp wideNumber{250, 83, "123456", 3, 3, 7, FontSpec{"ゴシック", 16, true, false}};
   const SymbolOp serifNumber{335.5f, 83, "0.44", 3, 3, 7, FontSpec{"Times New Roman", 16, false, true}};
   const LineOp widerCell{280, 80, 481, 130, 4, kLineFilledBox, 13, kSolid, 5};
+  const LineOp cellRed{280, 80, 480, 130, 5, kLineFilledBox, 12, kSolid, 5};
+  const LineOp cellWhite{280, 80, 480, 130, 15, kLineFilledBox, 13, kSolid, 5};
+  const LineOp dashedCell{280, 80, 480, 130, 4, kLineFilledBox, 13, kDashed, 5};
+  const LineOp across{270, 100, 300, 100, 0, kLineSegment, 0, kSolid, 1};
   struct Case {
     const char* what;
     std::vector<Op> drawn;
@@ -388,13 +392,17 @@ TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
       {"a frame drawn again stays one operation", {segment, frame, frameOff, frame}, {segment, frame}},
       {"a dashed frame does not hide the frame under it", {frame, dashedFrame}, {frame, dashedFrame}},
       {"a blinking dot stays one operation", {dot, dotRed, dot, dotRed}, {dotRed}},
-      // The soft edge of the earlier cell's border stays under the new one's
-      // (drawn again, a picture must give the same pixels).
-      {"a cell written again hides the text in it", {cell, number, dot, cell, number}, {cell, dot, cell, number}},
+      // A solid cell's pixels do not depend on what lies under it.
+      {"a cell written again hides the cell and the text in it", {cell, number, dot, cell, number}, {dot, cell, number}},
+      {"a cell written again and again stays one", {cell, number, cell, number, dot, cell, number}, {dot, cell, number}},
+      {"a cell in other colours hides the old one", {cell, number, cellRed, number}, {cellRed, number}},
+      {"a cell with a white border is drawn wider", {cell, cellWhite}, {cell, cellWhite}},
+      {"a line across the cell's edge goes under the new cell", {cell, across, cell}, {across, cell}},
+      {"a dashed cell leaves the cell under it", {dashedCell, number, dashedCell}, {dashedCell, dashedCell}},
       {"a filled box leaves the soft edge of a frame of its shape", {cellFrame, dot, cell}, {cellFrame, dot, cell}},
       {"a box of another shape leaves the cell", {cell, widerCell}, {cell, widerCell}},
-      {"text reaching past the cell stays", {cell, wideNumber, cell}, {cell, wideNumber, cell}},
-      {"italics of the serif face are given room", {cell, serifNumber, cell}, {cell, serifNumber, cell}},
+      {"text reaching past the cell stays", {cell, wideNumber, cell}, {wideNumber, cell}},
+      {"italics of the serif face are given room", {cell, serifNumber, cell}, {serifNumber, cell}},
       {"a white box over the page wipes it", {segment, word, dot, wipe, word}, {wipe, word}},
       {"a box one unit short of the page leaves the edge", {segment, partWipe}, {segment, partWipe}},
       {"clearing the screen wipes it", {segment, ClsOp{}, dot}, {ClsOp{}, dot}},
@@ -471,6 +479,116 @@ TEST(Canvas, DotsLookAsCairoDrawsThem) {
   }
 }
 #endif
+
+// Table cells written again and again, their picture drawn after every
+// operation, only at the end, or again from the start after a resize: the
+// same pixels as each cell drawn once with its last number.
+TEST(Canvas, ACellWrittenAgainGivesTheSamePixelsWhenEverDrawn) {
+  const LineOp cell{280, 80, 480, 130, 4, kLineFilledBox, 13, kSolid, 5};
+  const LineOp thinCell{40, 170, 200, 240, 0, kLineFilledBox, 15, kSolid, 1};
+  const CircleOp dot{600, 300, 1, 3, 1};
+  auto number = [](float x, float y, const char* text) {
+    return SymbolOp{x, y, text, 3, 3, 7, FontSpec{"ゴシック", 16, true, false}};
+  };
+  std::vector<Op> ops{dot};
+  const char* kTexts[] = {"0.44", "0.51", "8", "0.50"};
+  for (const char* text : kTexts) {
+    ops.insert(ops.end(), {cell, number(335.5f, 83, text), thinCell, number(70, 180, text)});
+  }
+  // Each of the cells once, with the last text in it.
+  const std::vector<Op> once{dot, cell, thinCell, number(335.5f, 83, "0.50"), number(70, 180, "0.50")};
+  auto pixels = [](Canvas& canvas) {
+    cairo_surface_flush(canvas.Surface());
+    const auto* data = cairo_image_surface_get_data(canvas.Surface());
+    return std::vector<unsigned char>(data, data + cairo_image_surface_get_stride(canvas.Surface()) * canvas.Height());
+  };
+  for (const double scale : {1.0, 4.0 / 3, 8.0 / 3, 0.3}) {
+    SCOPED_TRACE("scale " + std::to_string(scale));
+    const int w = static_cast<int>(std::lround(kLogicalWidth * scale));
+    const int h = static_cast<int>(std::lround(kLogicalHeight * scale));
+    Canvas eachStep(w, h), atEnd(w, h), fresh(w, h);
+    for (const Op& op : ops) {
+      eachStep.Draw(op);
+      eachStep.Flush();
+      atEnd.Draw(op);
+    }
+    atEnd.Flush();
+    for (const Op& op : once) fresh.Draw(op);
+    fresh.Flush();
+    const std::vector<unsigned char> drawn = pixels(eachStep);
+    EXPECT_TRUE(drawn == pixels(atEnd));
+    EXPECT_TRUE(drawn == pixels(fresh));
+    EXPECT_EQ(eachStep.PictureSize(), once.size());
+    eachStep.Resize(w, h);
+    EXPECT_TRUE(drawn == pixels(eachStep));
+  }
+}
+
+// The changed area as a few rectangles: far apart they stay apart, near or
+// overlapping they become one, never more than a handful, never overlapping,
+// and every changed pixel inside one of them.
+TEST(DirtyArea, KeepsAFewDisjointRectanglesAroundEveryChange) {
+  struct Case {
+    const char* what;
+    std::vector<DeviceRect> added;
+    size_t rects;
+  };
+  const Case kCases[] = {
+      {"nothing", {}, 0},
+      {"far apart", {{0, 0, 10, 10}, {500, 500, 520, 520}}, 2},
+      {"overlapping", {{0, 0, 100, 100}, {50, 50, 150, 150}}, 1},
+      {"near each other", {{0, 0, 100, 100}, {100 + DirtyArea::kJoin - 1, 0, 300, 100}}, 1},
+      {"joined through a third", {{0, 0, 10, 10}, {400, 0, 410, 10}, {5, 0, 405, 10}}, 1},
+      {"empty ones", {{10, 10, 10, 20}, {5, 5, 4, 9}}, 0},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    DirtyArea area;
+    for (const DeviceRect& r : c.added) area.Add(r);
+    EXPECT_EQ(area.Clipped(4000, 4000).size(), c.rects);
+  }
+  // Dots scattered over a 4K screen: a handful of rectangles, disjoint, and
+  // every dot inside one.
+  DirtyArea area;
+  std::vector<DeviceRect> dots;
+  unsigned seed = 7;
+  for (int i = 0; i < 500; ++i) {
+    seed = seed * 1103515245 + 12345;
+    const int x = static_cast<int>(seed >> 8) % 3800, y = static_cast<int>(seed >> 4) % 2100;
+    dots.push_back({x, y, x + 9, y + 9});
+    area.Add(dots.back());
+  }
+  const std::vector<DeviceRect> rects = area.Clipped(3840, 2160);
+  EXPECT_LE(rects.size(), static_cast<size_t>(DirtyArea::kMaxRects));
+  auto inside = [](const DeviceRect& a, const DeviceRect& b) {
+    return a.x0 >= b.x0 && a.y0 >= b.y0 && a.x1 <= b.x1 && a.y1 <= b.y1;
+  };
+  for (const DeviceRect& d : dots) {
+    EXPECT_TRUE(std::any_of(rects.begin(), rects.end(), [&](const DeviceRect& r) { return inside(d, r); }));
+  }
+  for (size_t i = 0; i < rects.size(); ++i) {
+    for (size_t j = i + 1; j < rects.size(); ++j) {
+      const DeviceRect& a = rects[i];
+      const DeviceRect& b = rects[j];
+      EXPECT_FALSE(a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1);
+    }
+  }
+}
+
+// A cell at the top left and a dot at the bottom right of a 4K picture: two
+// small rectangles to show, not the screen between them.
+TEST(Canvas, ShowsChangesFarApartAsRectanglesOfTheirOwn) {
+  Canvas canvas(3840, 2400);
+  canvas.TakeDirty();
+  canvas.Draw(LineOp{40, 30, 120, 80, 4, kLineFilledBox, 13, kSolid, 5});
+  canvas.Draw(CircleOp{1300, 800, 1, 3, 5});
+  const std::vector<DeviceRect> rects = canvas.TakeDirty();
+  ASSERT_EQ(rects.size(), 2u);
+  long area = 0;
+  for (const DeviceRect& r : rects) area += r.Area();
+  EXPECT_LT(area, 3840L * 2400 / 100);
+  EXPECT_TRUE(canvas.TakeDirty().empty());
+}
 
 TEST(Picture, DrawsEachKeptOperationOnceUntilDrawnAgain) {
   Picture picture;

@@ -239,11 +239,14 @@ def window_steps(build, runs, work):
         with Display(screen) as display:
             for _ in range(runs):
                 times = os.path.join(work, f"{program}-steps-{name}.jsonl")
-                if os.path.exists(times):
-                    os.remove(times)
+                live = times + ".part"  # the step times take their name only when the run ends
+                for path in (times, live):
+                    if os.path.exists(path):
+                        os.remove(path)
                 app = subprocess.Popen([os.path.join(build, program), "--time", TIME, "--step-times", times],
                                        env=display.env, stdout=subprocess.DEVNULL)
                 try:
+                    wait_for(lambda: os.path.exists(live), 10)
                     wait_for(lambda: bool(display.xdotool("search", "--name", f"^{program}$")), 10)
                     win = display.xdotool("search", "--name", f"^{program}$").split("\n")[0]
                     display.xdotool("windowactivate", "--sync", win)
@@ -251,13 +254,13 @@ def window_steps(build, runs, work):
                     for key in keys:
                         display.xdotool("key", "--window", win, key)
                         settled(app.pid, 0.3)
-                    on_page = lambda: [l for l in read_lines(times) if l.get("location") == page]
+                    on_page = lambda: [l for l in read_lines(live) if l.get("location") == page]
                     for _ in range(60):  # more than the page's steps; it ends at its sub-menu
-                        before = len(read_lines(times))
+                        before = len(read_lines(live))
                         display.xdotool("key", "--window", win, "space")
-                        wait_for(lambda: len(read_lines(times)) > before, 10)
+                        wait_for(lambda: len(read_lines(live)) > before, 10)
                         settled(app.pid)
-                        if read_lines(times)[-1].get("location") != page:
+                        if read_lines(live)[-1].get("location") != page:
                             break
                     shown = [l["shown_ms"] for l in on_page() if "shown_ms" in l]
                 finally:
