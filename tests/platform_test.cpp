@@ -478,7 +478,6 @@ TEST(Canvas, DotsLookAsCairoDrawsThem) {
     }
   }
 }
-#endif
 
 // Table cells written again and again, their picture drawn after every
 // operation, only at the end, or again from the start after a resize: the
@@ -589,6 +588,7 @@ TEST(Canvas, ShowsChangesFarApartAsRectanglesOfTheirOwn) {
   EXPECT_LT(area, 3840L * 2400 / 100);
   EXPECT_TRUE(canvas.TakeDirty().empty());
 }
+#endif
 
 TEST(Picture, DrawsEachKeptOperationOnceUntilDrawnAgain) {
   Picture picture;
