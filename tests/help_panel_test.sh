@@ -6,13 +6,7 @@ set -uo pipefail
 build=${1:?build directory}
 here=$(dirname "$0")
 source "$here/x_session.sh"
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null
-  stop_x_session
-  [ -n "${KEEP:-}" ] && cp -r "$work" "$KEEP"; rm -rf "$work"
-}
-trap cleanup EXIT
+begin_x_test
 source "$(dirname "$0")/checks.sh"
 # The trace is written as trace.jsonl.part while the program runs.
 count() { live_text "$1" | grep -c -- "$2" || true; }

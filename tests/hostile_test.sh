@@ -5,13 +5,7 @@ set -uo pipefail
 build=${1:?build directory}
 here=$(dirname "$0")
 source "$here/x_session.sh"
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null
-  stop_x_session
-  rm -rf "$work"
-}
-trap cleanup EXIT
+begin_x_test
 source "$(dirname "$0")/checks.sh"
 
 # A machine with only the DejaVu fonts: a fallback face, and one line per

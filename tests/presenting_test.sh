@@ -6,13 +6,7 @@ set -uo pipefail
 build=${1:?build directory}
 here=$(dirname "$0")
 source "$here/x_session.sh"
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null
-  stop_x_session
-  [ -n "${KEEP:-}" ] && cp -r "$work" /tmp/presenting; rm -rf "$work"
-}
-trap cleanup EXIT
+begin_x_test
 source "$(dirname "$0")/checks.sh"
 
 # Number of trace lines matching $2 in file $1.

@@ -7,13 +7,7 @@ set -uo pipefail
 build=${1:?build directory}
 here=$(dirname "$0")
 source "$here/x_session.sh"
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null
-  stop_x_session
-  [ -n "${KEEP:-}" ] && cp -r "$work" /tmp/touch-window; rm -rf "$work"
-}
-trap cleanup EXIT
+begin_x_test
 source "$(dirname "$0")/checks.sh"
 
 # The trace as it stands (written as FILE.part while the run goes on, where it is).

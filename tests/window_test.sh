@@ -6,13 +6,7 @@ set -euo pipefail
 build=${1:?build directory}
 here=$(dirname "$0")
 source "$here/x_session.sh"
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null
-  stop_x_session
-  rm -rf "$work"
-}
-trap cleanup EXIT
+begin_x_test
 start_x_session
 
 "$build/mebuki1" --trace "$work/trace.jsonl" &

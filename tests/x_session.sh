@@ -81,3 +81,17 @@ shot() {
 }
 # Whether images $1 and $2 are the same to the pixel.
 same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
+
+# A work folder ($work) and, on exit, the program $app stopped, the X session
+# ended and the folder removed (copied to $KEEP first when that is set, to
+# look at a failed run's files).
+begin_x_test() {
+  work=$(mktemp -d)
+  trap end_x_test EXIT
+}
+end_x_test() {
+  [ -n "${app:-}" ] && kill "$app" 2>/dev/null
+  stop_x_session
+  [ -n "${KEEP:-}" ] && cp -r "$work" "$KEEP"
+  rm -rf "$work"
+}
