@@ -94,7 +94,7 @@ void Canvas::Resize(int width, int height) {
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
   discs_.clear();
   Clear();
-  for (const Op& op : picture_.Ops()) Render(op);
+  picture_.ForEach([this](const Op& op) { Render(op); });
   picture_.MarkAllDrawn();
   dirty_.Clear();
   dirty_.Add({0, 0, width_, height_});
@@ -130,9 +130,9 @@ void Canvas::ReplayOnto(cairo_t* target, double scale) {
   cairo_clip(target);
   cairo_set_line_cap(target, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(target, CAIRO_LINE_JOIN_ROUND);
-  for (const Op& op : picture_.Ops()) {
+  picture_.ForEach([this](const Op& op) {
     if (!std::holds_alternative<ClsOp>(op)) Render(op);
-  }
+  });
   cairo_restore(target);
   cr_ = own;
   scale_ = ownScale;

@@ -122,7 +122,12 @@ void Picture::Keep(const Op& op) {
   if (WipesPicture(op)) {
     ops_.clear();
     bounds_.clear();
-    drawn_ = unchanged_ = 0;
+    serials_.clear();
+    live_.clear();
+    for (auto& cell : grid_) cell.clear();
+    hidden_ = drawn_ = handedOver_ = 0;
+    wiped_ = true;
+    forgotten_.clear();
   } else if (auto cover = Covered(op)) {
     // Only the bounds are read for most operations: a box of the same shape
     // has the same bounds as this one.
@@ -131,30 +136,83 @@ void Picture::Keep(const Op& op) {
     auto sameBounds = [&own](const Bounds& b) {
       return b.x0 == own.x0 && b.y0 == own.y0 && b.x1 == own.x1 && b.y1 == own.y1;
     };
-    size_t kept = 0, keptDrawn = 0;
-    for (size_t i = 0; i < ops_.size(); ++i) {
-      if (bounds_[i].Inside(*cover) || (sameBounds(bounds_[i]) && SameFilledBoxUnder(ops_[i], box))) {
-        unchanged_ = std::min(unchanged_, i);
-        continue;
+    // What the box hides begins inside its own bounds.
+    const size_t c0 = GridColumn(own.x0), c1 = GridColumn(own.x1), r0 = GridRow(own.y0), r1 = GridRow(own.y1);
+    for (size_t row = r0; row <= r1; ++row) {
+      for (size_t column = c0; column <= c1; ++column) {
+        for (const size_t i : grid_[row * kGridColumns + column]) {
+          if (live_[i] &&
+              (bounds_[i].Inside(*cover) || (sameBounds(bounds_[i]) && SameFilledBoxUnder(ops_[i], box)))) {
+            Hide(i);
+          }
+        }
       }
-      if (kept != i) {
-        ops_[kept] = std::move(ops_[i]);
-        bounds_[kept] = bounds_[i];
-      }
-      if (i < drawn_) ++keptDrawn;
-      ++kept;
     }
-    ops_.resize(kept);
-    bounds_.resize(kept);
-    drawn_ = keptDrawn;
   } else if (!ops_.empty() && SameShape(ops_.back(), op)) {
-    if (drawn_ == ops_.size()) --drawn_;
-    unchanged_ = std::min(unchanged_, ops_.size() - 1);
+    Hide(ops_.size() - 1);
+  }
+  // The last entry is always live, so the shape under a new one is at the back.
+  while (!live_.empty() && !live_.back()) {
+    grid_[GridCell(bounds_.back())].pop_back();  // its index is the cell's last
     ops_.pop_back();
     bounds_.pop_back();
+    serials_.pop_back();
+    live_.pop_back();
+    --hidden_;
   }
+  drawn_ = std::min(drawn_, ops_.size());
+  handedOver_ = std::min(handedOver_, ops_.size());
   ops_.push_back(op);
   bounds_.push_back(OpBounds(op));
+  serials_.push_back(nextSerial_++);
+  live_.push_back(1);
+  grid_[GridCell(bounds_.back())].push_back(ops_.size() - 1);
+  Compact();
 }
+
+void Picture::Hide(size_t i) {
+  live_[i] = 0;
+  ++hidden_;
+  if (i < handedOver_) forgotten_.push_back(serials_[i]);
+}
+
+void Picture::Compact() {
+  if (hidden_ < 64 || hidden_ < ops_.size() / 2) return;
+  size_t kept = 0, keptDrawn = 0, keptHandedOver = 0;
+  for (auto& cell : grid_) cell.clear();
+  for (size_t i = 0; i < ops_.size(); ++i) {
+    if (!live_[i]) continue;
+    if (kept != i) {
+      ops_[kept] = std::move(ops_[i]);
+      bounds_[kept] = bounds_[i];
+      serials_[kept] = serials_[i];
+      live_[kept] = 1;
+    }
+    grid_[GridCell(bounds_[kept])].push_back(kept);
+    if (i < drawn_) ++keptDrawn;
+    if (i < handedOver_) ++keptHandedOver;
+    ++kept;
+  }
+  ops_.resize(kept);
+  bounds_.resize(kept);
+  serials_.resize(kept);
+  live_.resize(kept);
+  hidden_ = 0;
+  drawn_ = keptDrawn;
+  handedOver_ = keptHandedOver;
+}
+
+// Off the picture (and not a number) counts as its nearest edge.
+size_t Picture::GridColumn(float x) {
+  if (!(x > 0)) return 0;
+  return x >= kLogicalWidth ? kGridColumns - 1 : static_cast<size_t>(x / kGridCell);
+}
+
+size_t Picture::GridRow(float y) {
+  if (!(y > 0)) return 0;
+  return y >= kLogicalHeight ? kGridRows - 1 : static_cast<size_t>(y / kGridCell);
+}
+
+size_t Picture::GridCell(const LogicalBounds& b) { return GridRow(b.y0) * kGridColumns + GridColumn(b.x0); }
 
 }  // namespace mebuki

@@ -30,33 +30,75 @@ class Picture {
   // picture) and forgets every earlier operation that it hides.
   void Keep(const Op& op);
 
-  // Every operation of the picture, oldest first: drawn in order onto a white
-  // page they give the picture.
-  const std::vector<Op>& Ops() const { return ops_; }
-  size_t Size() const { return ops_.size(); }
+  // Hands every operation of the picture to f, oldest first: drawn in order
+  // onto a white page they give the picture.
+  template <typename F>
+  void ForEach(F&& f) const {
+    for (size_t i = 0; i < ops_.size(); ++i) {
+      if (live_[i]) f(ops_[i]);
+    }
+  }
+  size_t Size() const { return ops_.size() - hidden_; }
 
   // Hands each operation not yet drawn to draw(op), oldest first, and counts
   // them as drawn.
   template <typename Draw>
   void DrawNew(Draw&& draw) {
-    for (; drawn_ < ops_.size(); ++drawn_) draw(ops_[drawn_]);
-    unchanged_ = ops_.size();
+    for (; drawn_ < ops_.size(); ++drawn_) {
+      if (live_[drawn_]) draw(ops_[drawn_]);
+    }
   }
   // The whole picture is on the pixels (after drawing it again from the start).
-  void MarkAllDrawn() { drawn_ = unchanged_ = ops_.size(); }
+  void MarkAllDrawn() { drawn_ = ops_.size(); }
 
-  // How many operations, from the first, are on the pixels (the rest are new).
-  size_t Drawn() const { return drawn_; }
-  // How many operations, from the first, are the same as at the last DrawNew or
-  // MarkAllDrawn: a host that keeps its own copy of the picture (the browser's
-  // runtime) cuts its copy to these and appends the rest.
-  size_t Unchanged() const { return unchanged_; }
+  // For a host that keeps its own copy of the picture (the browser's runtime):
+  // what changed since it last asked. forget(wiped, serials) says either that
+  // the whole copy is gone (wiped) or which of the operations handed over
+  // before are hidden now, by the serial number they were handed over with;
+  // then take(serial, op) gets each operation not handed over yet, oldest
+  // first. A copy that drops what it is told to and appends what it takes
+  // equals the picture, at the cost of what changed, not of the whole picture.
+  template <typename Forget, typename Take>
+  void HandOver(Forget&& forget, Take&& take) {
+    if (wiped_ || !forgotten_.empty()) forget(wiped_, forgotten_);
+    for (; handedOver_ < ops_.size(); ++handedOver_) {
+      if (live_[handedOver_]) take(serials_[handedOver_], ops_[handedOver_]);
+    }
+    wiped_ = false;
+    forgotten_.clear();
+  }
 
  private:
-  std::vector<Op> ops_;               // operations since the page was last wiped
-  std::vector<LogicalBounds> bounds_;  // what each of them can touch, worked out once
-  size_t drawn_ = 0;                   // how many of them, from the first, are on the pixels
-  size_t unchanged_ = 0;               // how many of them, from the first, are as last handed over
+  // Hides the operation at i; the entries stay until there are many.
+  void Hide(size_t i);
+  // Drops the hidden entries once they outnumber the rest.
+  void Compact();
+  // The cell of the grid where bounds begin.
+  static size_t GridCell(const LogicalBounds& b);
+  static size_t GridColumn(float x);
+  static size_t GridRow(float y);
+
+  // Every operation since the page was last wiped, with what it can touch
+  // (worked out once) and whether it can still be seen. A hidden operation
+  // keeps its place until compaction, so that hiding one costs no moves.
+  std::vector<Op> ops_;
+  std::vector<LogicalBounds> bounds_;
+  std::vector<unsigned long long> serials_;  // in order of keeping, never reused
+  std::vector<unsigned char> live_;
+  size_t hidden_ = 0;                         // entries not live
+  size_t drawn_ = 0;                          // entries, from the first, on the pixels
+  size_t handedOver_ = 0;                     // entries, from the first, handed to a copy
+  unsigned long long nextSerial_ = 1;
+  bool wiped_ = false;                        // since the last hand-over
+  std::vector<unsigned long long> forgotten_;  // handed over, hidden since
+  // The entries by the cell of a coarse grid where their bounds begin: a box
+  // hides only what begins inside it (or a box of its own shape, which begins
+  // just outside), so it looks at the cells under it, not at the whole
+  // picture, however many thousands of dots the picture holds.
+  static constexpr int kGridCell = 32;
+  static constexpr size_t kGridColumns = kLogicalWidth / kGridCell + 1;
+  static constexpr size_t kGridRows = kLogicalHeight / kGridCell + 1;
+  std::vector<std::vector<size_t>> grid_ = std::vector<std::vector<size_t>>(kGridColumns * kGridRows);
 };
 
 }  // namespace mebuki

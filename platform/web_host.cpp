@@ -23,17 +23,21 @@ EM_JS(void, mebuki_help, (const char* title, const char* lines, const char* clos
   MebukiPage.setHelp(UTF8ToString(title), UTF8ToString(lines).split('\n').map(function (l) { return l.split('\t'); }),
                      UTF8ToString(closing));
 });
-EM_JS(void, mebuki_truncate, (int count), { MebukiPage.truncate(count); });
-EM_JS(void, mebuki_line, (double x1, double y1, double x2, double y2, int colour, int mode, int fill, int style,
-                          double pen, int draw),
-      { MebukiPage.add(['line', x1, y1, x2, y2, colour, mode, fill, style, pen], draw); });
-EM_JS(void, mebuki_circle, (double x, double y, double r, int colour, double pen, int draw),
-      { MebukiPage.add(['circle', x, y, r, colour, pen], draw); });
-EM_JS(void, mebuki_connect, (const float* xy, int n, int colour, int fill, double pen, int draw), {
-  MebukiPage.add(['connect', HEAPF32.slice(xy >> 2, (xy >> 2) + 2 * n), colour, fill, pen], draw);
+// The operations of the runtime's copy that are hidden now, by serial (all of
+// them when wiped).
+EM_JS(void, mebuki_forget, (int wiped, const double* serials, int n), {
+  MebukiPage.forget(!!wiped, HEAPF64.slice(serials >> 3, (serials >> 3) + n));
 });
-EM_JS(void, mebuki_symbol, (int colour, int bold, int italic, int n, const char* families, const char* texts,
-                            const double* places, int draw), {
+EM_JS(void, mebuki_line, (double serial, double x1, double y1, double x2, double y2, int colour, int mode, int fill,
+                          int style, double pen),
+      { MebukiPage.add(serial, ['line', x1, y1, x2, y2, colour, mode, fill, style, pen]); });
+EM_JS(void, mebuki_circle, (double serial, double x, double y, double r, int colour, double pen),
+      { MebukiPage.add(serial, ['circle', x, y, r, colour, pen]); });
+EM_JS(void, mebuki_connect, (double serial, const float* xy, int n, int colour, int fill, double pen), {
+  MebukiPage.add(serial, ['connect', HEAPF32.slice(xy >> 2, (xy >> 2) + 2 * n), colour, fill, pen]);
+});
+EM_JS(void, mebuki_symbol, (double serial, int colour, int bold, int italic, int n, const char* families,
+                            const char* texts, const double* places), {
   // families and texts: n strings, each ended by a NUL; places: n x (x, baseline, emX, emY).
   var glyphs = [];
   var f = families, t = texts, p = places >> 3;
@@ -44,9 +48,11 @@ EM_JS(void, mebuki_symbol, (int colour, int bold, int italic, int n, const char*
     glyphs.push([family, text, HEAPF64[p], HEAPF64[p + 1], HEAPF64[p + 2], HEAPF64[p + 3]]);
     p += 4;
   }
-  MebukiPage.add(['symbol', colour, !!bold, !!italic, glyphs], draw);
+  MebukiPage.add(serial, ['symbol', colour, !!bold, !!italic, glyphs]);
 });
-EM_JS(void, mebuki_cls, (int draw), { MebukiPage.add(['cls'], draw); });
+EM_JS(void, mebuki_cls, (double serial), { MebukiPage.add(serial, ['cls']); });
+// The picture of this step is complete: the runtime makes it pixels at once
+// when the page times its steps.
 EM_JS(void, mebuki_shown, (), { MebukiPage.shown(); });
 EM_JS(void, mebuki_number_entry, (int reading), { MebukiPage.numberEntry(!!reading); });
 EM_JS(void, mebuki_attach, (void* host), { MebukiPage.attachHost(host); });
@@ -75,16 +81,16 @@ namespace {
 
 constexpr double kYieldEveryMs = 50;
 
-void Send(const Op& op, bool draw) {
+void Send(double serial, const Op& op) {
   if (const auto* l = std::get_if<LineOp>(&op)) {
-    mebuki_line(l->x1, l->y1, l->x2, l->y2, l->colour, l->mode, l->fill, l->style, l->pen, draw);
+    mebuki_line(serial, l->x1, l->y1, l->x2, l->y2, l->colour, l->mode, l->fill, l->style, l->pen);
   } else if (const auto* c = std::get_if<CircleOp>(&op)) {
-    mebuki_circle(c->x, c->y, c->r, c->colour, c->pen, draw);
+    mebuki_circle(serial, c->x, c->y, c->r, c->colour, c->pen);
   } else if (const auto* p = std::get_if<ConnectOp>(&op)) {
     std::vector<float> xy;
     xy.reserve(p->points.size() * 2);
     for (const Point& pt : p->points) xy.insert(xy.end(), {pt.x, pt.y});
-    mebuki_connect(xy.data(), static_cast<int>(p->points.size()), p->colour, p->fill ? *p->fill : -1, p->pen, draw);
+    mebuki_connect(serial, xy.data(), static_cast<int>(p->points.size()), p->colour, p->fill ? *p->fill : -1, p->pen);
   } else if (const auto* s = std::get_if<SymbolOp>(&op)) {
     // Each glyph where the Cairo canvas puts it: the runtime only scales the
     // glyph's em square to emX x emY at (x, baseline).
@@ -99,9 +105,9 @@ void Send(const Op& op, bool draw) {
       places.insert(places.end(), {g.place.x, g.place.baseline, g.place.emX, g.place.emY});
       ++n;
     }
-    mebuki_symbol(s->colour, s->font.bold, s->font.italic, n, families.c_str(), texts.c_str(), places.data(), draw);
+    mebuki_symbol(serial, s->colour, s->font.bold, s->font.italic, n, families.c_str(), texts.c_str(), places.data());
   } else if (std::holds_alternative<ClsOp>(op)) {
-    mebuki_cls(draw);
+    mebuki_cls(serial);
   }
 }
 
@@ -132,24 +138,43 @@ WebHost::WebHost(std::optional<std::string> keys, bool walk, std::string time)
 }
 
 void WebHost::Show() {
-  // The runtime's copy loses what the picture lost, then takes the rest: what
-  // is already on the pixels only into the copy, what is new onto the pixels.
-  const size_t unchanged = picture_.Unchanged(), drawn = picture_.Drawn();
-  const std::vector<Op>& ops = picture_.Ops();
-  if (unchanged < ops.size() || drawn < ops.size()) {
-    mebuki_truncate(static_cast<int>(unchanged));
-    for (size_t i = unchanged; i < ops.size(); ++i) Send(ops[i], i >= drawn);
-    picture_.MarkAllDrawn();
-  }
+  // The runtime's copy drops what the picture hid and takes what is new, which
+  // it draws.
+  picture_.HandOver(
+      [](bool wiped, const std::vector<unsigned long long>& serials) {
+        const std::vector<double> list(serials.begin(), serials.end());
+        mebuki_forget(wiped, list.data(), static_cast<int>(list.size()));
+      },
+      [](unsigned long long serial, const Op& op) { Send(static_cast<double>(serial), op); });
+  picture_.MarkAllDrawn();
   mebuki_shown();
-  if (scripted_) YieldNowAndThen();
+  if (keyTakenAt_ >= 0) {
+    keyToShownMs_ = emscripten_get_now() - keyTakenAt_ - yieldedMs_;
+    keyTakenAt_ = -1;
+  }
+  if (scripted_) {
+    YieldNowAndThen();
+    // A scripted run shows its picture only as a step ends, when it reads the
+    // next key (the walk answers that key itself): the next step begins now.
+    keyTakenAt_ = emscripten_get_now();
+    yieldedMs_ = 0;
+  }
 }
 
+// The browser's own moments (its frames, a driver's polls) are no part of the
+// step, as they come between steps in a lesson.
 void WebHost::YieldNowAndThen() {
   const double now = emscripten_get_now();
   if (now - lastYield_ < kYieldEveryMs) return;
   mebuki_yield();
   lastYield_ = emscripten_get_now();
+  if (keyTakenAt_ >= 0) yieldedMs_ += lastYield_ - now;
+}
+
+std::optional<double> WebHost::TakeKeyToShownMs() {
+  std::optional<double> ms = keyToShownMs_;
+  keyToShownMs_.reset();
+  return ms;
 }
 
 void WebHost::Pump() {
@@ -186,6 +211,8 @@ std::string WebHost::Inkey() {
   }
   std::string key = keys_.front();
   keys_.pop_front();
+  keyTakenAt_ = emscripten_get_now();
+  yieldedMs_ = 0;
   return key;
 }
 

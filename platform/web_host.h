@@ -36,6 +36,9 @@ class WebHost : public Host {
   std::string Time() override;
   void NumberEntry(bool reading) override;
   void IdleUntilClosed() override;
+  // From the taking of a key to the step's first picture on the canvas's
+  // pixels, leaving out the moments given to the browser in between.
+  std::optional<double> TakeKeyToShownMs() override;
 
   // The page's pointer, in picture units and milliseconds: read here, as the
   // window reads its own, so that both hosts see the same taps and swipes.
@@ -54,6 +57,9 @@ class WebHost : public Host {
   Picture picture_;
   std::optional<Point> click_;
   double lastYield_ = 0;
+  double keyTakenAt_ = -1;  // when the key that began this step was taken; -1 once shown
+  double yieldedMs_ = 0;    // given to the browser since then
+  std::optional<double> keyToShownMs_;
   GestureReader gestures_;
 };
 

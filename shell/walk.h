@@ -30,6 +30,7 @@ class WalkHost : public Host {
   void IdleUntilClosed() override { inner_.IdleUntilClosed(); }
   bool WritePng(const std::string& path) override { return inner_.WritePng(path); }
   void PageComplete(const PageLabel& label) override { inner_.PageComplete(label); }
+  std::optional<double> TakeKeyToShownMs() override { return inner_.TakeKeyToShownMs(); }
 
  private:
   void Type(int number);

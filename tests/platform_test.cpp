@@ -353,7 +353,7 @@ TEST(Trace, WritesOneJsonObjectPerCallInOrder) {
 // The kept picture as the trace would show it, one JSON object per operation.
 std::vector<std::string> Kept(const Picture& picture) {
   std::vector<std::string> out;
-  for (const Op& op : picture.Ops()) out.push_back(ToJson(op));
+  picture.ForEach([&out](const Op& op) { out.push_back(ToJson(op)); });
   return out;
 }
 
@@ -379,6 +379,9 @@ TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
   const LineOp cellWhite{280, 80, 480, 130, 15, kLineFilledBox, 13, kSolid, 5};
   const LineOp dashedCell{280, 80, 480, 130, 4, kLineFilledBox, 13, kDashed, 5};
   const LineOp across{270, 100, 300, 100, 0, kLineSegment, 0, kSolid, 1};
+  // A large box, and what lies far from its corner or partly off the picture.
+  const LineOp bigBox{-60, 10, 1000, 800, 0, kLineFilledBox, 13, kSolid, 1};
+  const CircleOp farDot{950, 760, 1, 5, 1}, offDot{-2, 400, 3, 5, 1};
   struct Case {
     const char* what;
     std::vector<Op> drawn;
@@ -387,6 +390,7 @@ TEST(Picture, KeepsOnlyWhatCanStillBeSeen) {
   const Case kCases[] = {
       {"nothing hides", {segment, word, dot}, {segment, word, dot}},
       {"a filled box hides what lies inside it", {segment, word, boxOverWord}, {segment, boxOverWord}},
+      {"a large box hides what lies anywhere under it", {farDot, offDot, word, bigBox, dot}, {bigBox, dot}},
       {"a box that only overlaps hides nothing", {word, LineOp{120, 290, 160, 330, 0, kLineFilledBox, 13, kSolid, 1}},
        {word, LineOp{120, 290, 160, 330, 0, kLineFilledBox, 13, kSolid, 1}}},
       {"a frame drawn again stays one operation", {segment, frame, frameOff, frame}, {segment, frame}},
@@ -617,34 +621,67 @@ TEST(Picture, DrawsEachKeptOperationOnceUntilDrawnAgain) {
 }
 
 
-// The browser's runtime keeps a copy of the picture: at each flush it cuts its
-// copy to the operations that did not change and appends the rest, and draws
-// only those not yet on the pixels. Copy and picture must stay equal, and the
-// pixels must get exactly what the picture hands over.
-TEST(Picture, ACopyCutToTheUnchangedOperationsStaysEqual) {
+// The browser's runtime keeps a copy of the picture: at each flush it drops
+// the operations it is told are hidden, appends the new ones and draws them.
+// Copy and picture must stay equal, whatever was hidden, replaced or wiped and
+// however many flushes apart, and the copy is told only what changed.
+TEST(Picture, ACopyToldWhatChangedStaysEqual) {
   const CircleOp dot{300, 300, 4, 3, 1}, dotRed{300, 300, 4, 5, 1}, other{20, 20, 2, 0, 1};
   const SymbolOp word{110, 300, "度数", 1, 1, 0, {}};
   const LineOp box{100, 290, 160, 330, 0, kLineFilledBox, 13, kSolid, 1};
   const LineOp wipe{0, 0, 1440, 900, 15, kLineFilledBox, 15, kSolid, 1};
-  const std::vector<std::vector<Op>> flushes = {
-      {other, word, dot},        {dotRed},          {dot},   {dotRed, dot}, {box},
-      {word, other, box, dotRed}, {wipe, word, dot}, {dotRed}, {ClsOp{}},    {other, dot, dotRed, word}};
+  const LineOp cell{280, 80, 480, 130, 4, kLineFilledBox, 13, kSolid, 5};
+  const SymbolOp number{335.5f, 83, "0.44", 3, 3, 7, FontSpec{"ゴシック", 16, true, false}};
+  std::vector<std::vector<Op>> flushes = {
+      {other, word, dot},         {dotRed},          {dot},    {dotRed, dot}, {box},
+      {word, other, box, dotRed}, {wipe, word, dot}, {dotRed}, {ClsOp{}},    {other, dot, dotRed, word},
+      {cell, number},             {other},           {cell, number, cell, number}};
+  // Many cells written again and again, so that the hidden ones are dropped
+  // from the picture's own list in between.
+  std::vector<Op> table;
+  for (int round = 0; round < 6; ++round) {
+    for (int i = 0; i < 30; ++i) {
+      const float y = 100 + 40 * static_cast<float>(i % 15);
+      const float x = i < 15 ? 600.f : 800.f;
+      table.push_back(LineOp{x, y, x + 150, y + 35, 4, kLineFilledBox, 13, kSolid, 2});
+      table.push_back(SymbolOp{x + 10, y + 5, std::to_string(round * 30 + i), 2, 2, 0, {}});
+      table.push_back(CircleOp{50 + 3.f * static_cast<float>(round * 30 + i), 700, 1, 5, 1});
+    }
+    flushes.push_back(table);
+    table.clear();
+  }
   Picture picture;
-  std::vector<std::string> copy;
+  std::vector<std::pair<unsigned long long, std::string>> copy;
   for (const auto& ops : flushes) {
     for (const Op& op : ops) picture.Keep(op);
-    ASSERT_LE(picture.Unchanged(), picture.Drawn());
-    copy.resize(picture.Unchanged());
-    std::vector<std::string> toPixels;
-    for (size_t i = picture.Unchanged(); i < picture.Size(); ++i) {
-      copy.push_back(ToJson(picture.Ops()[i]));
-      if (i >= picture.Drawn()) toPixels.push_back(copy.back());
-    }
-    std::vector<std::string> handedOver;
-    picture.DrawNew([&](const Op& op) { handedOver.push_back(ToJson(op)); });
-    EXPECT_EQ(toPixels, handedOver);
-    EXPECT_EQ(copy, Kept(picture));
+    const size_t before = copy.size();
+    size_t forgotten = 0, taken = 0;
+    picture.HandOver(
+        [&](bool wiped, const std::vector<unsigned long long>& serials) {
+          if (wiped) copy.clear();
+          forgotten = serials.size();
+          for (unsigned long long serial : serials) {
+            const auto at = std::find_if(copy.begin(), copy.end(), [&](const auto& e) { return e.first == serial; });
+            ASSERT_NE(at, copy.end()) << "the copy never had " << serial;
+            copy.erase(at);
+          }
+        },
+        [&](unsigned long long serial, const Op& op) {
+          ASSERT_TRUE(copy.empty() || copy.back().first < serial);
+          copy.emplace_back(serial, ToJson(op));
+          ++taken;
+        });
+    std::vector<std::string> copied;
+    for (const auto& e : copy) copied.push_back(e.second);
+    EXPECT_EQ(copied, Kept(picture));
+    EXPECT_LE(taken, ops.size());
+    EXPECT_LE(forgotten, before);
   }
+  // Nothing new: nothing to tell.
+  bool told = false;
+  picture.HandOver([&](bool, const std::vector<unsigned long long>&) { told = true; },
+                   [&](unsigned long long, const Op&) { told = true; });
+  EXPECT_FALSE(told);
 }
 
 // The trace's numbers, on every build: the shortest text that reads back,

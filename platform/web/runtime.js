@@ -16,11 +16,13 @@ var MebukiPage = (function () {
 
   var params = new URLSearchParams(location.search);
   var scripted = params.has('keys') || params.get('walk') === '1';
+  var timingSteps = params.get('steptimes') === '1';
   var palette = [];
   var ops = [];            // the picture, as the engine keeps it
+  var serials = [];        // the engine's serial number of each of them
   var canvas = null, ctx = null;
   var view = { scale: 1, x: 0, y: 0 };  // device pixels per logical unit, and the picture's corner
-  var cut = [], cutAt = 0, sameSoFar = false;  // what the last cut took off the picture
+  var replaced = null, replacedAt = -1;  // the last operation, when the engine just hid it
   var inputs = [];         // keys and clicks the engine has not read yet
   var wake = null;         // resolves the engine's sleep on an input
   var state = 'running', status = null, firstPictureMs = null;
@@ -284,7 +286,8 @@ var MebukiPage = (function () {
 
   function attach() {
     canvas = document.getElementById('picture');
-    ctx = canvas.getContext('2d', { alpha: false });
+    // A page that times its steps reads a pixel back after each (see shown).
+    ctx = canvas.getContext('2d', { alpha: false, willReadFrequently: timingSteps });
     ctx.save();
     layout();
     window.addEventListener('resize', layout);
@@ -463,24 +466,41 @@ var MebukiPage = (function () {
       [['--keypad-panel', 10], ['--keypad-edge-colour', 11], ['--keypad-key', 13], ['--keypad-label', 0],
         ['--keypad-enter', 3], ['--keypad-enter-label', 15]].forEach(function (v) { root.setProperty(v[0], palette[v[1]]); });
     },
-    truncate: function (n) {
-      sameSoFar = true;
-      cut = ops.slice(n);
-      cutAt = n;
-      ops.length = Math.min(ops.length, n);
+    forget: function (wiped, gone) {
+      replaced = null;
+      if (wiped) {
+        ops.length = serials.length = 0;
+        return;
+      }
+      var last = serials.length - 1;
+      if (gone.length === 1 && last >= 0 && gone[0] === serials[last]) {
+        replaced = ops[last];
+        replacedAt = last;
+      }
+      var hidden = new Set(gone), kept = 0;
+      for (var i = 0; i < ops.length; ++i) {
+        if (hidden.has(serials[i])) continue;
+        ops[kept] = ops[i];
+        serials[kept++] = serials[i];
+      }
+      ops.length = serials.length = kept;
     },
-    add: function (op, draw) {
-      if (op[0] === 'cls') ops.length = 0;
-      // The entry's dot, taken off the end of the picture and put back the
+    add: function (serial, op) {
+      if (op[0] === 'cls') ops.length = serials.length = 0;
+      // The entry's dot, hidden at the end of the picture and put back the
       // same at every wake, is already on the pixels: no repaint for it.
-      var same = draw && sameSoFar && ops.length === cutAt && cut.length === 1 &&
-          JSON.stringify(cut[0]) === JSON.stringify(op);
-      sameSoFar = false;
+      var same = replaced !== null && ops.length === replacedAt && JSON.stringify(replaced) === JSON.stringify(op);
+      replaced = null;
       ops.push(op);
-      if (draw && !same && ctx) render(ctx, op, view);
+      serials.push(serial);
+      if (!same && ctx) render(ctx, op, view);
     },
     shown: function () {
+      replaced = null;
       if (firstPictureMs === null && ops.length > 0) firstPictureMs = Math.round(performance.now());
+      // The canvas rasterizes what was drawn when the browser next shows it;
+      // a page that times its steps has that done now, within the step.
+      if (timingSteps && ctx) ctx.getImageData(0, 0, 1, 1);
     },
     attachHost: function (h) { host = h; },
     numberEntry: function (r) {
