@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #if !defined(__EMSCRIPTEN__)
 #include <charconv>
@@ -69,6 +70,16 @@ std::string ShortestFloatTextPortable(float v) {
   const std::string sign = std::signbit(v) ? "-" : "";
   const float a = std::fabs(v);
   if (a == 0) return sign + "0";
+  // Whole numbers (the counts, most of what the lessons write) need no search:
+  // below 2^24 every whole number is a float a unit or less from the next, so
+  // its digits, less the zeros at their end, are the fewest that read back.
+  if (a < 16777216.0f && a == std::floor(a)) {
+    const std::string whole = std::to_string(static_cast<long>(a));
+    std::string digits = whole;
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    const std::string exp = Exponent(digits, static_cast<int>(whole.size()) - 1);
+    return sign + (whole.size() <= exp.size() ? whole : exp);
+  }
   // The fewest digits that read back (nine always do): more digits never read
   // back worse, so the count is found by halving.
   int lo = 1, hi = 9;

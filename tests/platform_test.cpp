@@ -720,6 +720,11 @@ TEST(FloatText, MatchesTheStandardLibraryShortestForm) {
   // Every coordinate the lessons can use on a grid of hundredths, and powers
   // of two, whose neighbours lie unevenly far.
   for (int k = -200000; k <= 200000; ++k) check(static_cast<float>(k) / 100);
+  // Whole numbers, which take a shorter way, up to where floats leave gaps.
+  for (long k = 0; k <= (1L << 24) + 8; k += k < 200000 ? 1 : 997) check(static_cast<float>(k)), check(-static_cast<float>(k));
+  for (float p = 1; p < 1e9f; p *= 10) {
+    for (int d = 1; d <= 9; ++d) check(p * static_cast<float>(d));
+  }
   for (int e = -149; e < 128; ++e) {
     const float p = std::ldexp(1.0f, e);
     check(p), check(std::nextafter(p, 0.0f)), check(std::nextafter(p, INFINITY));
