@@ -284,11 +284,13 @@ def window_steps(build, runs, work):
     return results
 
 
-def web(web_build, program, runs, work):
+def web(web_build, program, runs, work, warm=False):
     """The walk in the browser's page, timed by the page itself: for each step,
     from the taking of its key to its picture on the canvas's pixels (the
     page has the canvas rasterize at once), leaving out the moments the walk
-    gives the browser between steps. None when the page or Chromium is missing."""
+    gives the browser between steps. A fresh browser profile each run, so that
+    every page is drawn as on its first visit; warm: after a first walk in the
+    same tab. None when the page or Chromium is missing."""
     page = os.path.join(web_build, f"{program}.html")
     runner = os.path.join(os.path.dirname(os.path.abspath(__file__)), "web-run")
     if not os.path.exists(page):
@@ -298,6 +300,8 @@ def web(web_build, program, runs, work):
     per_run = []
     for _ in range(runs):
         cmd = [runner, page, "--walk", "--time", TIME, "--window", WEB_WINDOW, "--step-times", times]
+        if warm:
+            cmd.append("--warm")
         done = subprocess.run(cmd, capture_output=True, text=True)
         if done.returncode != 0:
             print(f"bench: {' '.join(cmd)} ended with status {done.returncode}: {done.stderr.strip()}",
@@ -390,6 +394,9 @@ def print_table(report):
     row(f"  step median / p99 / max (ms)",
         ["-" if w is None else f"{w['median_ms']:.2f}/{w['p99_ms']:.1f}/{w['max_ms']:.1f}" for w in pages])
     row(f"  slowest step", ["-" if w is None else location(w["slowest_location"]) for w in pages])
+    warm = [p.get("web_warm") for p in progs]
+    row(f"  walked again in the same tab: median / p99 / max (ms)",
+        ["-" if w is None else f"{w['median_ms']:.2f}/{w['p99_ms']:.1f}/{w['max_ms']:.1f}" for w in warm])
     row("window peak memory (MB)", [fmt((p.get("window") or {}).get("peak_rss_mb")) for p in progs])
     row("idle CPU at a pause, window (% of a core)",
         [fmt((p.get("window") or {}).get("idle_cpu_percent"), 2) for p in progs])
@@ -434,6 +441,7 @@ def main():
             for program in PROGRAMS:
                 print(f"bench: {program} in the browser ...", file=sys.stderr)
                 report["programs"][program]["web"] = web(args.web, program, args.runs, work)
+                report["programs"][program]["web_warm"] = web(args.web, program, args.runs, work, warm=True)
     report["machine"]["load_at_end"] = os.getloadavg()[0]
     for program in PROGRAMS:
         p = report["programs"][program]

@@ -91,12 +91,19 @@ var MebukiPage = (function () {
       }
       var rgba = mc.getImageData(0, 0, m.width, m.height).data;
       set = { half: half, side: side, a: [] };
+      // Each mask as the pixels it covers at all: their column, row and coverage.
       for (var k = 0; k < kSteps * kSteps; ++k) {
-        var cover = new Float32Array(side * side), ox = (k % kSteps) * side, oy = Math.floor(k / kSteps) * side;
+        var ox = (k % kSteps) * side, oy = Math.floor(k / kSteps) * side, xs = [], ys = [], as = [];
         for (var y = 0; y < side; ++y) {
-          for (var x = 0; x < side; ++x) cover[y * side + x] = rgba[((oy + y) * m.width + ox + x) * 4 + 3] / 255;
+          for (var x = 0; x < side; ++x) {
+            var a = rgba[((oy + y) * m.width + ox + x) * 4 + 3];
+            if (a === 0) continue;
+            xs.push(x);
+            ys.push(y);
+            as.push(a / 255);
+          }
         }
-        set.a.push(cover);
+        set.a.push({ x: Int32Array.from(xs), y: Int32Array.from(ys), a: Float32Array.from(as) });
       }
       masks.set(radius, set);
     }
@@ -162,18 +169,14 @@ var MebukiPage = (function () {
     var sum = stampSum;  // premultiplied red, green, blue and coverage
     sum.fill(0, 0, n * 4);
     for (var k = 0; k < placed.length; ++k) {
-      var p = placed[k], cover = p.mask.cover, side = p.mask.side, r = p.rgb[0], g = p.rgb[1], b = p.rgb[2];
-      for (var y = 0; y < side; ++y) {
-        var row = ((p.y - y0 + y) * w + (p.x - x0)) * 4, mrow = y * side;
-        for (var x = 0; x < side; ++x) {
-          var a = cover[mrow + x];
-          if (a === 0) continue;
-          var at = row + x * 4, keep = 1 - a;
-          sum[at] = r * a + sum[at] * keep;
-          sum[at + 1] = g * a + sum[at + 1] * keep;
-          sum[at + 2] = b * a + sum[at + 2] * keep;
-          sum[at + 3] = a + sum[at + 3] * keep;
-        }
+      var p = placed[k], cover = p.mask.cover, r = p.rgb[0], g = p.rgb[1], b = p.rgb[2];
+      var cx = cover.x, cy = cover.y, ca = cover.a, dx = p.x - x0, dy = p.y - y0;
+      for (var j = 0; j < ca.length; ++j) {
+        var a = ca[j], at = ((dy + cy[j]) * w + dx + cx[j]) * 4, keep = 1 - a;
+        sum[at] = r * a + sum[at] * keep;
+        sum[at + 1] = g * a + sum[at + 1] * keep;
+        sum[at + 2] = b * a + sum[at + 2] * keep;
+        sum[at + 3] = a + sum[at + 3] * keep;
       }
     }
     var px = stampImage.data;
