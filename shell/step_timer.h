@@ -16,7 +16,7 @@
 // to its sub-menu, is given the page. In a window, shown_ms is the time from
 // the program's taking of the key that began the step (on its arrival, unless
 // it was typed during an animation) to the step's first picture handed to the
-// window.
+// window; in the browser's page, to the step's picture on the canvas's pixels.
 #pragma once
 
 #include <chrono>
