@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,8 @@ EM_JS(void, mebuki_shown, (), { MebukiPage.shown(); });
 EM_JS(void, mebuki_number_entry, (int reading), { MebukiPage.numberEntry(!!reading); });
 EM_JS(void, mebuki_attach, (void* host), { MebukiPage.attachHost(host); });
 EM_JS(void, mebuki_waiting, (int waiting), { MebukiPage.setWaiting(!!waiting); });
+// How long a scripted run leaves its first picture up before it goes on (0 once asked).
+EM_JS(double, mebuki_take_settle_ms, (), { return MebukiPage.takeSettleMs(); });
 // The next input the page queued: 0 none, 1 a key (its text in buf), 2 a click
 // or touch (logical x, y in xy).
 EM_JS(int, mebuki_next_input, (char* buf, int size, float* xy), {
@@ -154,6 +157,7 @@ void WebHost::Show() {
   }
   if (scripted_) {
     YieldNowAndThen();
+    if (const double settle = mebuki_take_settle_ms(); settle > 0) mebuki_sleep(settle, 0);
     // A scripted run shows its picture only as a step ends, when it reads the
     // next key (the walk answers that key itself): the next step begins now.
     keyTakenAt_ = emscripten_get_now();
@@ -295,6 +299,27 @@ EMSCRIPTEN_KEEPALIVE int mebuki_web_keypad(int width, int height, float unit, ch
   std::copy(text.begin(), text.end(), out);
   out[text.size()] = '\0';
   return static_cast<int>(text.size());
+}
+
+// The glyphs of a text in a text style, placed as the page draws them, for the
+// runtime to rasterize ahead (see its warm-up): one line per glyph, the
+// family, the character, emX and emY (exact), tab-separated. Returns the
+// length, or -1 when out is too small.
+EMSCRIPTEN_KEEPALIVE int mebuki_web_place(const char* face, int bold, int italic, float size, float h, float v,
+                                          const char* text, char* out, int size_out) {
+  const mebuki::SymbolOp s{0, 0, text, h, v, 0, mebuki::FontSpec{face, size, bold != 0, italic != 0}};
+  std::string lines;
+  char number[64];
+  for (const mebuki::PlacedGlyph& g : mebuki::PlaceSymbol(s)) {
+    if (!lines.empty()) lines += '\n';
+    lines.append(g.family).append("\t").append(g.text);
+    std::snprintf(number, sizeof number, "\t%.17g\t%.17g", g.place.emX, g.place.emY);
+    lines += number;
+  }
+  if (static_cast<int>(lines.size()) + 1 > size_out) return -1;
+  std::copy(lines.begin(), lines.end(), out);
+  out[lines.size()] = '\0';
+  return static_cast<int>(lines.size());
 }
 
 }  // extern "C"

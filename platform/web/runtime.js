@@ -17,6 +17,9 @@ var MebukiPage = (function () {
   var params = new URLSearchParams(location.search);
   var scripted = params.has('keys') || params.get('walk') === '1';
   var timingSteps = params.get('steptimes') === '1';
+  // A scripted run may leave its first picture up a while before it goes on,
+  // as a lesson's menu stands before the first key.
+  var settleMs = Math.max(0, Math.min(60000, Number(params.get('settle')) || 0));
   var palette = [];         // CSS colours
   var paletteRgb = [];      // the same as [r, g, b]
   var ops = [];            // the picture, as the engine keeps it
@@ -341,6 +344,79 @@ var MebukiPage = (function () {
     flushDiscs();
   }
 
+  // The glyphs a lesson draws (tools/web-glyphs put them in the page, by text
+  // style), rasterized ahead while the page waits: the canvas draws a glyph
+  // the first time at a size several times more slowly than again, and a
+  // lesson page shows hundreds of new ones at once. Each glyph at the four
+  // quarter-pixel offsets the canvas keeps apart, a few milliseconds at a
+  // time between the engine's turns, from the start again at a new scale,
+  // since glyphs are kept per size.
+  var kWarmSliceMs = 3, kWarmOffsets = 4;
+  var warm = { list: null, scale: 0, at: 0, timer: null, ctx: null };
+
+  function warmList(scale) {
+    var entries;
+    try {
+      entries = JSON.parse(document.getElementById('glyphs').textContent);
+    } catch (e) {
+      return [];
+    }
+    var list = [], n = 1 << 16, buf = Module._malloc(n);
+    var text = function (t) {
+      var size = Module.lengthBytesUTF8(t) + 1, p = Module._malloc(size);
+      Module.stringToUTF8(t, p, size);
+      return p;
+    };
+    entries.forEach(function (e) {
+      // face, bold, italic, size, h, v, the characters drawn in that style
+      var face = text(e[0]), chars = text(e[6]);
+      var length = Module._mebuki_web_place(face, e[1] ? 1 : 0, e[2] ? 1 : 0, e[3], e[4], e[5], chars, buf, n);
+      Module._free(face);
+      Module._free(chars);
+      if (length <= 0) return;
+      var style = (e[2] ? 'italic ' : '') + (e[1] ? 'bold ' : '');
+      UTF8ToString(buf).split('\n').forEach(function (line) {
+        var g = line.split('\t'), emX = Number(g[2]), emY = Number(g[3]), px = emY * scale;
+        if (!(px >= 1 && px <= 4096 && emX > 0)) return;
+        list.push([style + px + 'px ' + (kFamilies[g[0]] || kFamilies['BIZ UDGothic']), emX / emY, g[1]]);
+      });
+    });
+    Module._free(buf);
+    return list;
+  }
+
+  function warmGlyphs() {
+    warm.timer = null;
+    if (typeof Module._mebuki_web_place !== 'function' || !canvas) return;
+    if (warm.scale !== view.scale || !warm.list) {
+      warm.scale = view.scale;
+      warm.list = warmList(view.scale);
+      warm.at = 0;
+    }
+    if (!warm.ctx) {
+      var c = document.createElement('canvas');
+      c.width = c.height = 64;
+      warm.ctx = c.getContext('2d', { willReadFrequently: true });
+    }
+    var x = warm.ctx, end = performance.now() + kWarmSliceMs, total = warm.list.length * kWarmOffsets;
+    while (warm.at < total && performance.now() < end) {
+      // A few glyphs, then the canvas made to rasterize them, so that a slice
+      // stays short.
+      for (var k = 0; k < 4 && warm.at < total; ++k, ++warm.at) {
+        var g = warm.list[Math.floor(warm.at / kWarmOffsets)];
+        if (x.mebukiFont !== g[0]) x.font = x.mebukiFont = g[0];
+        x.setTransform(g[1], 0, 0, 1, 8 + (warm.at % kWarmOffsets) / kWarmOffsets, 48);
+        x.fillText(g[2], 0, 0);
+      }
+      x.getImageData(0, 0, 1, 1);
+    }
+    if (warm.at < total) warm.timer = setTimeout(warmGlyphs, 0);
+  }
+
+  function warmGlyphsSoon() {
+    if (warm.timer === null) warm.timer = setTimeout(warmGlyphs, 0);
+  }
+
   // The canvas fills the window at the device's own pixel density; the
   // picture is scaled to fit and centred, the margins white.
   function layout() {
@@ -356,6 +432,7 @@ var MebukiPage = (function () {
     document.documentElement.style.setProperty('--unit', (scale / dpr) + 'px');
     view = { scale: scale, x: (w - kWidth * scale) / 2, y: (h - kHeight * scale) / 2 };
     renderAll(ctx, view);
+    if (firstPictureMs !== null && warm.scale !== scale) warmGlyphsSoon();
     keypadSize = '';
     if (keypad && !keypad.hidden) layOutKeypad();
   }
@@ -709,7 +786,10 @@ var MebukiPage = (function () {
     shown: function () {
       replaced = null;
       flushDiscs();
-      if (firstPictureMs === null && ops.length > 0) firstPictureMs = Math.round(performance.now());
+      if (firstPictureMs === null && ops.length > 0) {
+        firstPictureMs = Math.round(performance.now());
+        warmGlyphsSoon();  // once the first picture is up
+      }
       // The canvas rasterizes what was drawn when the browser next shows it;
       // a page that times its steps has that done now, within the step.
       if (timingSteps && ctx) ctx.getImageData(0, 0, 1, 1);
@@ -719,6 +799,11 @@ var MebukiPage = (function () {
       reading = r;
       if (reading && lastInputByPointer) showKeypad();
       else hideKeypad();
+    },
+    takeSettleMs: function () {
+      var ms = settleMs;
+      settleMs = 0;
+      return ms;
     },
     setWaiting: function (waiting) { if (state !== 'ended') state = waiting ? 'waiting' : 'running'; },
     nextInput: function () { return inputs.shift() || null; },
@@ -745,6 +830,8 @@ var MebukiPage = (function () {
     get state() { return state; },
     get status() { return status; },
     get firstPictureMs() { return firstPictureMs; },
+    // The glyphs drawn ahead so far, of how many (each at every offset).
+    get glyphsAhead() { return { done: warm.at, of: warm.list ? warm.list.length * kWarmOffsets : null }; },
     get pending() { return inputs.length; },  // inputs the engine has not read yet
     trace: function () { return readFile('/trace.jsonl'); },
     stepTimes: function () { return readFile('/steps.jsonl'); },

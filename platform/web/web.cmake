@@ -32,8 +32,9 @@ add_library(platform STATIC
   platform/hosts_web.cpp)
 
 set(MEBUKI_WEB_DIR ${CMAKE_SOURCE_DIR}/platform/web)
-# Where tools/web-fonts wrote fonts.css and licences.html (empty: local fonts).
-set(MEBUKI_WEB_FONTS "" CACHE PATH "Directory holding the page's fonts.css and licences.html")
+# Where tools/web-fonts wrote fonts.css and licences.html, and tools/web-glyphs
+# glyphs.json (empty: local fonts, no glyph list).
+set(MEBUKI_WEB_FONTS "" CACHE PATH "Directory holding the page's fonts.css, licences.html and glyphs.json")
 
 # Turns a program into its page: the blocking key loops yield to the browser
 # through ASYNCIFY; main is started by the runtime once the fonts are ready.
@@ -43,7 +44,7 @@ function(mebuki_web_page target)
     -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -sTOTAL_STACK=1048576
     -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web -sSINGLE_FILE=1 -sMINIFY_HTML=0
     -sINVOKE_RUN=0 -sEXIT_RUNTIME=0
-    "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_mebuki_web_pointer','_mebuki_web_long_press_due','_mebuki_web_keypad']"
+    "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_mebuki_web_pointer','_mebuki_web_long_press_due','_mebuki_web_keypad','_mebuki_web_place']"
     "-sEXPORTED_RUNTIME_METHODS=['ccall','FS','stringToUTF8','lengthBytesUTF8']"
     --pre-js ${MEBUKI_WEB_DIR}/runtime.js
     --shell-file ${MEBUKI_WEB_DIR}/shell.html)
@@ -55,6 +56,9 @@ function(mebuki_web_page target)
   if(MEBUKI_WEB_FONTS)
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
       ${MEBUKI_WEB_FONTS}/fonts.css ${MEBUKI_WEB_FONTS}/licences.html)
+    if(EXISTS ${MEBUKI_WEB_FONTS}/glyphs.json)
+      set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${MEBUKI_WEB_FONTS}/glyphs.json)
+    endif()
   endif()
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/web-page $<TARGET_FILE:${target}> ${target}

@@ -161,6 +161,22 @@ test('the page in front of a class', async (t) => {
       });
     });
 
+    // While the menu waits for the first key, the page draws ahead every glyph
+    // the lesson will draw, in every style, and then rests.
+    await t.test('the page draws the lesson\'s glyphs ahead while it waits', async () => {
+      await withPage(browser, pageUrl(2, ''), async (page) => {
+        await page.waitForFunction(() => window.mebuki.state === 'waiting', null, { timeout: 20000 });
+        await page.waitForFunction(() => {
+          const g = window.mebuki.glyphsAhead;
+          return g.of !== null && g.done === g.of;
+        }, null, { timeout: 20000 });
+        const { of } = await page.evaluate(() => window.mebuki.glyphsAhead);
+        // The experiment's table and the practice tables' digits among them.
+        assert.ok(of >= 4 * 300, `only ${of} glyphs drawn ahead`);
+        assert.strictEqual(await page.evaluate(() => window.mebuki.state), 'waiting');
+      });
+    });
+
     // What the page draws step by step must be what it draws again from its
     // copy of the picture (on a resize, for a screenshot): across pages that
     // wipe the screen, tables that cover cells, and the entry's dot.
