@@ -327,7 +327,9 @@ var MebukiPage = (function () {
           }
           var font = style + px + 'px ' + family;
           if (c.mebukiFont !== font) c.font = c.mebukiFont = font;  // parsing a font costs more than a glyph
-          c.setTransform(gl[4] / gl[5], 0, 0, 1, target.x + gl[2] * s, target.y + gl[3] * s);
+          // On whole pixels, as Cairo puts a glyph: one rasterized glyph serves
+          // every place, where a quarter-pixel place would want four.
+          c.setTransform(gl[4] / gl[5], 0, 0, 1, Math.round(target.x + gl[2] * s), Math.round(target.y + gl[3] * s));
           c.fillText(gl[1], 0, 0);
         }
         c.setTransform(s, 0, 0, s, target.x, target.y);
@@ -347,11 +349,10 @@ var MebukiPage = (function () {
   // The glyphs a lesson draws (tools/web-glyphs put them in the page, by text
   // style), rasterized ahead while the page waits: the canvas draws a glyph
   // the first time at a size several times more slowly than again, and a
-  // lesson page shows hundreds of new ones at once. Each glyph at the four
-  // quarter-pixel offsets the canvas keeps apart, a few milliseconds at a
+  // lesson page shows hundreds of new ones at once. A few milliseconds at a
   // time between the engine's turns, from the start again at a new scale,
-  // since glyphs are kept per size.
-  var kWarmSliceMs = 3, kWarmOffsets = 4;
+  // since glyphs are kept per size (and drawn on whole pixels: one each).
+  var kWarmSliceMs = 3;
   var warm = { list: null, scale: 0, at: 0, timer: null, ctx: null };
 
   function warmList(scale) {
@@ -398,14 +399,14 @@ var MebukiPage = (function () {
       c.width = c.height = 64;
       warm.ctx = c.getContext('2d', { willReadFrequently: true });
     }
-    var x = warm.ctx, end = performance.now() + kWarmSliceMs, total = warm.list.length * kWarmOffsets;
+    var x = warm.ctx, end = performance.now() + kWarmSliceMs, total = warm.list.length;
     while (warm.at < total && performance.now() < end) {
       // A few glyphs, then the canvas made to rasterize them, so that a slice
       // stays short.
       for (var k = 0; k < 4 && warm.at < total; ++k, ++warm.at) {
-        var g = warm.list[Math.floor(warm.at / kWarmOffsets)];
+        var g = warm.list[warm.at];
         if (x.mebukiFont !== g[0]) x.font = x.mebukiFont = g[0];
-        x.setTransform(g[1], 0, 0, 1, 8 + (warm.at % kWarmOffsets) / kWarmOffsets, 48);
+        x.setTransform(g[1], 0, 0, 1, 8, 48);
         x.fillText(g[2], 0, 0);
       }
       x.getImageData(0, 0, 1, 1);
@@ -830,8 +831,8 @@ var MebukiPage = (function () {
     get state() { return state; },
     get status() { return status; },
     get firstPictureMs() { return firstPictureMs; },
-    // The glyphs drawn ahead so far, of how many (each at every offset).
-    get glyphsAhead() { return { done: warm.at, of: warm.list ? warm.list.length * kWarmOffsets : null }; },
+    // The glyphs drawn ahead so far, of how many.
+    get glyphsAhead() { return { done: warm.at, of: warm.list ? warm.list.length : null }; },
     get pending() { return inputs.length; },  // inputs the engine has not read yet
     trace: function () { return readFile('/trace.jsonl'); },
     stepTimes: function () { return readFile('/steps.jsonl'); },
