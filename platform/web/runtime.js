@@ -24,6 +24,7 @@ var MebukiPage = (function () {
   var paletteRgb = [];      // the same as [r, g, b]
   var ops = [];            // the picture, as the engine keeps it
   var serials = [];        // the engine's serial number of each of them
+  var hiddenOps = 0;       // places in ops left empty (null) by hidden operations
   var canvas = null, ctx = null;
   var view = { scale: 1, x: 0, y: 0 };  // device pixels per logical unit, and the picture's corner
   var replaced = null, replacedAt = -1;  // the last operation, when the engine just hid it
@@ -341,7 +342,7 @@ var MebukiPage = (function () {
   function renderAll(c, target) {
     clear(c, target);
     for (var i = 0; i < ops.length; ++i) {
-      if (ops[i][0] !== 'cls') render(c, ops[i], target);
+      if (ops[i] !== null && ops[i][0] !== 'cls') render(c, ops[i], target);
     }
     flushDiscs();
   }
@@ -759,23 +760,48 @@ var MebukiPage = (function () {
       replaced = null;
       if (wiped) {
         ops.length = serials.length = 0;
+        hiddenOps = 0;
         return;
       }
       var last = serials.length - 1;
-      if (gone.length === 1 && last >= 0 && gone[0] === serials[last]) {
-        replaced = ops[last];
-        replacedAt = last;
+      if (gone.length === 1 && last >= 0 && gone[0] === serials[last]) replaced = ops[last];
+      // Serial numbers rise along the copy: each is found by halving, and its
+      // place left empty until the empty places outnumber the rest.
+      for (var k = 0; k < gone.length; ++k) {
+        var lo = 0, hi = serials.length;
+        while (lo < hi) {
+          var mid = (lo + hi) >> 1;
+          if (serials[mid] < gone[k]) lo = mid + 1;
+          else hi = mid;
+        }
+        if (lo < serials.length && serials[lo] === gone[k] && ops[lo] !== null) {
+          ops[lo] = null;
+          ++hiddenOps;
+        }
       }
-      var hidden = new Set(gone), kept = 0;
-      for (var i = 0; i < ops.length; ++i) {
-        if (hidden.has(serials[i])) continue;
-        ops[kept] = ops[i];
-        serials[kept++] = serials[i];
+      while (ops.length > 0 && ops[ops.length - 1] === null) {
+        ops.pop();
+        serials.pop();
+        --hiddenOps;
       }
-      ops.length = serials.length = kept;
+      replacedAt = ops.length;
+      if (hiddenOps > 64 && hiddenOps > ops.length / 2) {
+        var kept = 0;
+        for (var i = 0; i < ops.length; ++i) {
+          if (ops[i] === null) continue;
+          ops[kept] = ops[i];
+          serials[kept++] = serials[i];
+        }
+        ops.length = serials.length = kept;
+        hiddenOps = 0;
+        replacedAt = ops.length;
+      }
     },
     add: function (serial, op) {
-      if (op[0] === 'cls') ops.length = serials.length = 0;
+      if (op[0] === 'cls') {
+        ops.length = serials.length = 0;
+        hiddenOps = 0;
+      }
       // The entry's dot, hidden at the end of the picture and put back the
       // same at every wake, is already on the pixels: no repaint for it.
       var same = replaced !== null && ops.length === replacedAt && JSON.stringify(replaced) === JSON.stringify(op);
