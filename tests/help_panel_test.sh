@@ -9,7 +9,6 @@ source "$here/x_session.sh"
 begin_x_test
 source "$(dirname "$0")/checks.sh"
 # The trace is written as trace.jsonl.part while the program runs.
-count() { live_text "$1" | grep -c -- "$2" || true; }
 keys() { count "$trace" '"op":"key"'; }
 pauses() { count "$trace" '"fill":4,'; }
 # Presses key $2 in window $1 and waits until the program has read it.

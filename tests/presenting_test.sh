@@ -9,15 +9,6 @@ source "$here/x_session.sh"
 begin_x_test
 source "$(dirname "$0")/checks.sh"
 
-# Number of trace lines matching $2 in file $1.
-count() { live_text "$1" | grep -c -- "$2" || true; }
-
-# Waits until file $1 has more than $3 lines matching $2.
-wait_for_more() {
-  for _ in $(seq 100); do [ "$(count "$1" "$2")" -gt "$3" ] && return 0; sleep 0.1; done
-  return 1
-}
-
 # Presses key $2 in window $1 and waits until the program has read it.
 press() {
   local before

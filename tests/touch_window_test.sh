@@ -10,14 +10,7 @@ source "$here/x_session.sh"
 begin_x_test
 source "$(dirname "$0")/checks.sh"
 
-# The trace as it stands (written as FILE.part while the run goes on, where it is).
-live() { cat -- "$1.part" 2>/dev/null || cat -- "$1" 2>/dev/null; }
-count() { live "$1" | grep -c -- "$2" || true; }
-wait_for_more() {
-  for _ in $(seq 100); do [ "$(count "$1" "$2")" -gt "$3" ] && return 0; sleep 0.1; done
-  return 1
-}
-keys_of() { live "$1" | grep '"op":"key"'; }
+keys_of() { live_text "$1" | grep '"op":"key"'; }
 
 # Starts program $1 with a trace into $work/$2.jsonl; sets app, win, trace.
 start() {

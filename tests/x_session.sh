@@ -45,6 +45,15 @@ find_window() {
 # as $1.part, which takes the name $1 when the run ends.
 live_text() { cat -- "$1.part" 2>/dev/null || cat -- "$1" 2>/dev/null; }
 
+# The number of lines of output file $1, as it stands, that match $2.
+count() { live_text "$1" | grep -c -- "$2" || true; }
+
+# Waits up to 10 s until output file $1 has more than $3 lines matching $2.
+wait_for_more() {
+  for _ in $(seq 100); do [ "$(count "$1" "$2")" -gt "$3" ] && return 0; sleep 0.1; done
+  return 1
+}
+
 # Waits up to 10 s until output file $1 contains the text $2.
 wait_for_text() {
   for _ in $(seq 100); do
