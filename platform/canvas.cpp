@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/cairo_path.h"
 #include "platform/glyph_cell.h"
 #include "platform/palette.h"
 #include "platform/text.h"
@@ -263,14 +264,8 @@ void Canvas::SolidBox(const LineOp& l) {
   cairo_t* cr = cr_;
   cairo_save(cr);
   cairo_identity_matrix(cr);
-  const double r = std::min({half, (ox1 - ox0) / 2, (oy1 - oy0) / 2});
-  if (r >= 1) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, ox1 - r, oy0 + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, ox1 - r, oy1 - r, r, 0, M_PI / 2);
-    cairo_arc(cr, ox0 + r, oy1 - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, ox0 + r, oy0 + r, r, M_PI, 3 * M_PI / 2);
-    cairo_close_path(cr);
+  if (std::min({half, (ox1 - ox0) / 2, (oy1 - oy0) / 2}) >= 1) {
+    RoundedRectangle(cr, ox0, oy0, ox1, oy1, half);
   } else {
     cairo_rectangle(cr, ox0, oy0, ox1 - ox0, oy1 - oy0);
   }

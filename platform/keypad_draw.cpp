@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "platform/cairo_path.h"
 #include "platform/palette.h"
 
 namespace mebuki {
@@ -13,17 +14,6 @@ namespace {
 void SetColour(cairo_t* cr, int index) {
   const Rgb c = PaletteColour(index);
   cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
-}
-
-void RoundedBox(cairo_t* cr, const KeypadRect& r, double radius) {
-  const double x0 = r.x0, y0 = r.y0, x1 = r.x1, y1 = r.y1;
-  radius = std::min({radius, (x1 - x0) / 2, (y1 - y0) / 2});
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x1 - radius, y0 + radius, radius, -M_PI / 2, 0);
-  cairo_arc(cr, x1 - radius, y1 - radius, radius, 0, M_PI / 2);
-  cairo_arc(cr, x0 + radius, y1 - radius, radius, M_PI / 2, M_PI);
-  cairo_arc(cr, x0 + radius, y0 + radius, radius, M_PI, 3 * M_PI / 2);
-  cairo_close_path(cr);
 }
 
 }  // namespace
@@ -46,7 +36,7 @@ void DrawKeypad(cairo_t* cr, const Keypad& pad, const KeypadButton* pressed) {
     // Light cream keys with black labels; Enter strong blue with white; a key
     // held down light blue.
     const bool down = &b == pressed;
-    RoundedBox(cr, b.rect, std::min(w, h) / 8);
+    RoundedRectangle(cr, b.rect.x0, b.rect.y0, b.rect.x1, b.rect.y1, std::min(w, h) / 8);
     SetColour(cr, down ? 11 : b.primary ? 3 : 13);
     cairo_fill(cr);
 
