@@ -64,6 +64,33 @@ def percentile(values, p):
     return ordered[int(rank) - 1]
 
 
+def step_figures(steps, key):
+    """One run's steps (lines of --step-times) timed by `key`: their count,
+    median, 99th percentile and slowest, and the page of the slowest."""
+    ms = [step[key] for step in steps]
+    slowest = max(steps, key=lambda step: step[key])
+    return {"steps": len(ms), "median_ms": statistics.median(ms), "p99_ms": percentile(ms, 99),
+            "max_ms": slowest[key], "slowest_location": slowest["location"]}
+
+
+def median_of_runs(per_run, keys):
+    """Each figure's median over the runs, and the slowest step's page in the
+    run whose slowest step is the median."""
+    middle = sorted(per_run, key=lambda r: r["max_ms"])[len(per_run) // 2]
+    return {**{k: statistics.median(r[k] for r in per_run) for k in keys},
+            "slowest_location": middle["slowest_location"]}
+
+
+def stop(app):
+    """Ends a program as the window manager would, killing it if it hangs."""
+    app.send_signal(signal.SIGTERM)
+    try:
+        app.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        app.kill()
+        app.wait()
+
+
 def run_timed(cmd):
     """Runs a command to its end; returns (wall ms from launch, peak RSS in MB)."""
     start = time.monotonic_ns()
@@ -90,17 +117,9 @@ def headless(build, program, runs, work):
         for _ in range(runs):
             _, wall, rss = run_timed([exe, "--walk", "--time", TIME, "--scale", name, "--step-times", times])
             steps = [line for line in read_lines(times) if "ms" in line]
-            ms = [s["ms"] for s in steps]
-            slowest = max(steps, key=lambda s: s["ms"])
-            per_run.append({"total_ms": wall, "steps": len(ms), "median_ms": statistics.median(ms),
-                            "p99_ms": percentile(ms, 99), "max_ms": slowest["ms"],
-                            "slowest_location": slowest["location"], "peak_rss_mb": rss})
-        middle = sorted(per_run, key=lambda r: r["max_ms"])[len(per_run) // 2]
-        result["scales"][name] = {
-            **{k: statistics.median(r[k] for r in per_run)
-               for k in ("total_ms", "steps", "median_ms", "p99_ms", "max_ms", "peak_rss_mb")},
-            "slowest_location": middle["slowest_location"],
-        }
+            per_run.append({**step_figures(steps, "ms"), "total_ms": wall, "peak_rss_mb": rss})
+        result["scales"][name] = median_of_runs(
+            per_run, ("total_ms", "steps", "median_ms", "p99_ms", "max_ms", "peak_rss_mb"))
     return result
 
 
@@ -194,12 +213,7 @@ def window_run(display, build, program, work, idle_seconds, probe):
         result["peak_rss_mb"] = peak_rss_mb(app.pid)
         return result
     finally:
-        app.send_signal(signal.SIGTERM)
-        try:
-            app.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            app.kill()
-            app.wait()
+        stop(app)
 
 
 def window(build, programs, runs, idle_runs, idle_seconds, probe, work):
@@ -269,18 +283,12 @@ def window_steps(build, runs, work):
                         settled(app.pid)
                         if read_lines(live)[-1].get("location") != page:
                             break
-                    shown = [l["shown_ms"] for l in on_page() if "shown_ms" in l]
+                    shown = [l for l in on_page() if "shown_ms" in l]
                 finally:
-                    app.send_signal(signal.SIGTERM)
-                    try:
-                        app.wait(timeout=5)
-                    except subprocess.TimeoutExpired:
-                        app.kill()
-                        app.wait()
+                    stop(app)
                 if shown:
-                    per_run.append({"steps": len(shown), "median_ms": statistics.median(shown),
-                                    "p99_ms": percentile(shown, 99), "max_ms": max(shown)})
-        results[name] = ({k: statistics.median(r[k] for r in per_run) for k in per_run[0]} if per_run else None)
+                    per_run.append(step_figures(shown, "shown_ms"))
+        results[name] = median_of_runs(per_run, ("steps", "median_ms", "p99_ms", "max_ms")) if per_run else None
     return results
 
 
@@ -319,15 +327,8 @@ def web(web_build, program, runs, work, settle=None, warm=False):
                   file=sys.stderr)
             return None
         steps = [line for line in read_lines(times) if "shown_ms" in line]
-        ms = [s["shown_ms"] for s in steps]
-        slowest = max(steps, key=lambda s: s["shown_ms"])
-        per_run.append({"total_ms": sum(ms), "steps": len(ms), "median_ms": statistics.median(ms),
-                        "p99_ms": percentile(ms, 99), "max_ms": slowest["shown_ms"],
-                        "slowest_location": slowest["location"]})
-    middle = sorted(per_run, key=lambda r: r["max_ms"])[len(per_run) // 2]
-    return {**{k: statistics.median(r[k] for r in per_run)
-               for k in ("total_ms", "steps", "median_ms", "p99_ms", "max_ms")},
-            "slowest_location": middle["slowest_location"]}
+        per_run.append({**step_figures(steps, "shown_ms"), "total_ms": sum(s["shown_ms"] for s in steps)})
+    return median_of_runs(per_run, ("total_ms", "steps", "median_ms", "p99_ms", "max_ms"))
 
 
 def machine():
