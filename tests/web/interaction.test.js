@@ -5,19 +5,10 @@
 
 const test = require('node:test');
 const assert = require('node:assert');
-const path = require('path');
-const { pathToFileURL } = require('url');
 const webRun = require('../../tools/web-run');
 
-const root = path.resolve(__dirname, '..', '..');
-const webDir = path.resolve(root, process.env.MEBUKI_WEB_DIR || 'build-web');
-const pageUrl = (program, query) =>
-  pathToFileURL(path.join(webDir, 'mebuki' + program + '.html')).href + (query ? '?' + query : '');
+const { pageUrl, keysOf } = require('./pages');
 
-// The keys of the trace, in order.
-function keysOf(trace) {
-  return trace.split('\n').filter((l) => l.startsWith('{"op":"key"')).map((l) => JSON.parse(l).key);
-}
 
 async function withPage(browser, url, body, options = { viewport: { width: 1440, height: 900 } }) {
   const context = await browser.newContext(options);

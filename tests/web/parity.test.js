@@ -13,9 +13,8 @@ const path = require('path');
 const { execFileSync } = require('child_process');
 const webRun = require('../../tools/web-run');
 
-const root = path.resolve(__dirname, '..', '..');
+const { root, webDir } = require('./pages');
 const nativeDir = path.resolve(root, process.env.MEBUKI_BUILD_DIR || 'build');
-const webDir = path.resolve(root, process.env.MEBUKI_WEB_DIR || 'build-web');
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'mebuki-parity-'));
 
 const PAGE_UP = '\x03';

@@ -6,13 +6,9 @@
 const test = require('node:test');
 const assert = require('node:assert');
 const path = require('path');
-const { pathToFileURL } = require('url');
 const webRun = require('../../tools/web-run');
 
-const root = path.resolve(__dirname, '..', '..');
-const webDir = path.resolve(root, process.env.MEBUKI_WEB_DIR || 'build-web');
-const pageUrl = (program, query) =>
-  pathToFileURL(path.join(webDir, 'mebuki' + program + '.html')).href + (query ? '?' + query : '');
+const { webDir, pageUrl, keysOf } = require('./pages');
 
 const tablet = { viewport: { width: 1180, height: 820 }, deviceScaleFactor: 2, hasTouch: true, isMobile: true };
 const kTime = '10:00:00';
@@ -164,7 +160,7 @@ test('the page by touch', async (t) => {
         try {
           const keys = await walkByTouch(page, program, sections, practice);
           const trace = await page.evaluate(() => window.mebuki.trace());
-          const typedKeys = trace.split('\n').filter((l) => l.startsWith('{"op":"key"')).map((l) => JSON.parse(l).key);
+          const typedKeys = keysOf(trace);
           assert.ok(typedKeys.every((k) => /^[0-9\r]$/.test(k)), 'only keypad keys');
           const typed = await typedRun(browser, program, keys);
           assertSameLines(drawn(trace), drawn(typed.trace), 'the walk by touch against the typed walk');
@@ -186,7 +182,7 @@ test('the page by touch', async (t) => {
         await andSettle(page, () => stroke(page, a, b));
         await andSettle(page, () => stroke(page, b, a));
         const trace = await page.evaluate(() => window.mebuki.trace());
-        const keys = trace.split('\n').filter((l) => l.startsWith('{"op":"key"')).map((l) => JSON.parse(l).key);
+        const keys = keysOf(trace);
         assert.deepStrictEqual(keys, ['1', '\r', '\x03', '\x04']);
         const typed = await typedRun(browser, 1, '3\\n1\\n   \x03\x04');
         assertSameLines(drawn(trace), drawn(typed.trace), 'the swipes against Page Up and Page Down');
