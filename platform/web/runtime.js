@@ -46,7 +46,7 @@ var MebukiPage = (function () {
   // Sets c up so that logical units land on the picture scaled by scale, its
   // corner at (x, y) in device pixels, clipped to the picture, on white.
   function clear(c, target) {
-    if (waiting.c === c) waiting.dots = [];  // wiped with the rest
+    if (waiting.c === c) waiting.dots = waiting.radii = [];  // wiped with the rest
     c.setTransform(1, 0, 0, 1, 0, 0);
     c.fillStyle = '#ffffff';
     c.fillRect(0, 0, c.canvas.width, c.canvas.height);
@@ -73,8 +73,8 @@ var MebukiPage = (function () {
   // offset, composited among themselves in their order, and laid on the
   // canvas as one image, which costs a fraction of a path per dot.
   var kStampMaxRadius = 6, kStampRun = 16, kSteps = 4;
-  var waiting = { c: null, target: null, dots: [] };  // discs not drawn yet, in order
-  var masks = new Map();  // device radius -> kSteps x kSteps coverage masks
+  var waiting = { c: null, target: null, dots: [], radii: [] };  // discs not drawn yet, in order, and their radii
+  var masks = new Map();  // device radius -> kSteps x kSteps masks: the pixels each covers
   var stampCanvas = null, stampCtx = null, stampImage = null, stampSum = null;
 
   function discMask(radius, fx, fy) {
@@ -94,7 +94,7 @@ var MebukiPage = (function () {
         }
       }
       var rgba = mc.getImageData(0, 0, m.width, m.height).data;
-      set = { half: half, side: side, a: [] };
+      set = [];
       // Each mask as the pixels it covers at all: their column, row and coverage.
       for (var k = 0; k < kSteps * kSteps; ++k) {
         var ox = (k % kSteps) * side, oy = Math.floor(k / kSteps) * side, xs = [], ys = [], as = [];
@@ -107,26 +107,27 @@ var MebukiPage = (function () {
             as.push(a / 255);
           }
         }
-        set.a.push({ x: Int32Array.from(xs), y: Int32Array.from(ys), a: Float32Array.from(as) });
+        set.push({ half: half, side: side, x: Int32Array.from(xs), y: Int32Array.from(ys), a: Float32Array.from(as) });
       }
       masks.set(radius, set);
     }
-    return { half: set.half, side: set.side, cover: set.a[fy * kSteps + fx] };
+    return set[fy * kSteps + fx];
   }
 
   function flushDiscs() {
     var w = waiting;
     if (w.dots.length === 0) return;
-    var dots = w.dots;
+    var dots = w.dots, radii = w.radii;
     w.dots = [];
+    w.radii = [];
     if (dots.length < kStampRun) {
       for (var i = 0; i < dots.length; ++i) draw(w.c, dots[i], w.target);
       return;
     }
-    stampDiscs(w.c, w.target, dots);
+    stampDiscs(w.c, w.target, dots, radii);
   }
 
-  function stampDiscs(c, target, dots) {
+  function stampDiscs(c, target, dots, radii) {
     // The picture's clip may cut its edge pixels partly: a disc whose mask
     // reaches them is drawn as a path, in its turn.
     var inX0 = Math.ceil(target.x), inY0 = Math.ceil(target.y);
@@ -142,7 +143,7 @@ var MebukiPage = (function () {
       var op = dots[i];
       var qx = Math.round((target.x + op[1] * target.scale) * kSteps), qy = Math.round((target.y + op[2] * target.scale) * kSteps);
       var cx = Math.floor(qx / kSteps), cy = Math.floor(qy / kSteps);
-      var mask = discMask(discRadius(op, target), qx - cx * kSteps, qy - cy * kSteps);
+      var mask = discMask(radii[i], qx - cx * kSteps, qy - cy * kSteps);
       var mx = cx - mask.half, my = cy - mask.half;
       if (!(mx >= inX0 && my >= inY0 && mx + mask.side <= inX1 && my + mask.side <= inY1)) {
         lay();
@@ -173,7 +174,7 @@ var MebukiPage = (function () {
     var sum = stampSum;  // premultiplied red, green, blue and coverage
     sum.fill(0, 0, n * 4);
     for (var k = 0; k < placed.length; ++k) {
-      var p = placed[k], cover = p.mask.cover, r = p.rgb[0], g = p.rgb[1], b = p.rgb[2];
+      var p = placed[k], cover = p.mask, r = p.rgb[0], g = p.rgb[1], b = p.rgb[2];
       var cx = cover.x, cy = cover.y, ca = cover.a, dx = p.x - x0, dy = p.y - y0;
       for (var j = 0; j < ca.length; ++j) {
         var a = ca[j], at = ((dy + cy[j]) * w + dx + cx[j]) * 4, keep = 1 - a;
@@ -213,6 +214,7 @@ var MebukiPage = (function () {
         waiting.c = c;
         waiting.target = target;
         waiting.dots.push(op);
+        waiting.radii.push(radius);
         return;
       }
     }
