@@ -149,7 +149,6 @@ void WebHost::Show() {
         mebuki_forget(wiped, list.data(), static_cast<int>(list.size()));
       },
       [](unsigned long long serial, const Op& op) { Send(static_cast<double>(serial), op); });
-  picture_.MarkAllDrawn();
   mebuki_shown();
   if (keyTakenAt_ >= 0) {
     keyToShownMs_ = emscripten_get_now() - keyTakenAt_ - yieldedMs_;
